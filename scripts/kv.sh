@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for the KV2841A register tool, builds it, and then
+# opens the window (run) or runs every test (test).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
+          libbenchmark-dev fonts-wqy-microhei xvfb xauth)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$(nproc)"
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build
+        exec ./build/app/kv2841a
+        ;;
+    test)
+        install_missing
+        build
+        QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+        ;;
+    *)
+        echo "usage: scripts/kv.sh run|test" >&2
+        exit 2
+        ;;
+esac

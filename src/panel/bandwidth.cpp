@@ -1,0 +1,102 @@
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "panel/kv2841a.h"
+#include "panel/numbers.h"
+
+namespace kv {
+
+namespace {
+
+// Crystal bits of REG1 (bits 13..0), by crystal index 1..7:
+//   C (bit 13), D (bit 12), E (bits 11..9), F (bits 8..4), and the constant 5.
+//   25 MHz: C 0, D 1, E 0, F 29 -> 0x11D5.
+struct CrystalBits {
+    int c;
+    int d;
+    int e;
+    int f;
+};
+
+constexpr std::array<CrystalBits, 7> kCrystalBits = {{
+    {0, 0, 1, 4},   // 40 MHz
+    {1, 0, 3, 4},   // 30
+    {0, 1, 0, 29},  // 25
+    {0, 0, 1, 4},   // 20
+    {0, 0, 1, 4},   // 19.2
+    {0, 1, 1, 15},  // 16.368
+    {0, 0, 1, 4},   // 10
+}};
+
+// The bandwidth code of a channel: B / 10 - 1, to nearest with ties to even
+// (10 -> 0, 20 -> 1, 30 -> 2, 40 -> 3).
+double bandwidth_code(const ComboBox& list) {
+    return std::nearbyint(text_value(list.text()) / 10 - 1);
+}
+
+// The word a bandwidth handler writes into its channel's register, wide
+// (above 25 MHz, marked) or narrow (not marked). The threshold is strict.
+struct BandwidthWord {
+    int reg;
+    std::string_view wide;
+    std::string_view narrow;
+};
+
+constexpr BandwidthWord kChannel1 = {18, "7FFE0", "7C030"};
+constexpr BandwidthWord kChannel2 = {27, "FE830", "FC030"};
+constexpr BandwidthWord kChannel3 = {34, "7EBE0", "7C030"};
+constexpr double kWideAbove = 25;
+
+void write_bandwidth_word(Kv2841a& w, const ComboBox& list, const BandwidthWord& word) {
+    const bool wide = text_value(list.text()) > kWideAbove;
+    w.Text1[static_cast<std::size_t>(word.reg)].set_text(std::string(wide ? word.wide : word.narrow));
+    w.mark(word.reg, wide);
+}
+
+}  // namespace
+
+void Kv2841a::reg1fuzhi() {
+    const int index = module_.cry_index;
+    if (index < 1 || index > static_cast<int>(kCrystalBits.size())) {
+        // No word is defined for an index outside the crystal table.
+        return;
+    }
+    const CrystalBits& bits = kCrystalBits[static_cast<std::size_t>(index - 1)];
+    const double word = bandwidth_code(Combo1) * (1 << 18) + bandwidth_code(Combo2) * (1 << 16) +
+                        bandwidth_code(Combo3) * (1 << 14) + bits.c * (1 << 13) +
+                        bits.d * (1 << 12) + bits.e * (1 << 9) + bits.f * (1 << 4) + 5;
+    if (std::isfinite(word)) {
+        write_word(reg1_te, static_cast<std::int64_t>(word));
+    }
+    LiveRegsList();
+}
+
+void Kv2841a::Combo1_Click() {
+    reg1fuzhi();
+    write_bandwidth_word(*this, Combo1, kChannel1);
+}
+
+void Kv2841a::Combo2_Click() {
+    reg1fuzhi();
+    write_bandwidth_word(*this, Combo2, kChannel2);
+    LiveRegsList();
+}
+
+void Kv2841a::Combo3_Click() {
+    reg1fuzhi();
+    write_bandwidth_word(*this, Combo3, kChannel3);
+    LiveRegsList();
+}
+
+void Kv2841a::attach_panel() {
+    Combo1.Click = [this] { Combo1_Click(); };
+    Combo2.Click = [this] { Combo2_Click(); };
+    Combo3.Click = [this] { Combo3_Click(); };
+    for (ComboBox* list : {&Combo1, &Combo2, &Combo3}) {
+        list->KeyPress = discard_keystroke;
+    }
+}
+
+}  // namespace kv

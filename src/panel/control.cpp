@@ -1,0 +1,68 @@
+#include "panel/control.h"
+
+#include <utility>
+
+namespace kv {
+
+namespace {
+
+std::string element_name(std::string name, int index) {
+    return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+}
+
+}  // namespace
+
+Control::Control(ControlKind kind, std::string name, Control* container, int index)
+    : kind_(kind),
+      name_(element_name(std::move(name), index)),
+      index_(index),
+      container_(container) {
+    if (container_ != nullptr) {
+        container_->children_.push_back(this);
+    }
+}
+
+void Control::set_enabled(bool enabled) {
+    if (enabled_ != enabled) {
+        enabled_ = enabled;
+        notify_view();
+    }
+}
+
+void Control::set_visible(bool visible) {
+    if (visible_ != visible) {
+        visible_ = visible;
+        notify_view();
+    }
+}
+
+void Control::set_caption(std::string caption) {
+    if (caption_ != caption) {
+        caption_ = std::move(caption);
+        notify_view();
+    }
+}
+
+void Control::set_tool_tip(std::string tip) {
+    if (tool_tip_ != tip) {
+        tool_tip_ = std::move(tip);
+        notify_view();
+    }
+}
+
+bool Control::usable() const {
+    for (const Control* c = this; c != nullptr; c = c->container_) {
+        if (!c->enabled_) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Control::notify_view() const {
+    if (on_view_update) {
+        on_view_update();
+    }
+}
+
+}  // namespace kv

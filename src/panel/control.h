@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kv {
+
+// System colour codes, as the controls of the window carry them; the view maps
+// them onto its palette.
+using Colour = std::uint32_t;
+inline constexpr Colour kWindowBackground = 0x80000005;
+inline constexpr Colour kHighlight = 0x8000000D;
+inline constexpr Colour kMenuText = 0x80000007;
+inline constexpr Colour kPureRed = 0x000000FF;  // red 255, green 0, blue 0 in the platform's order
+
+enum class ControlKind {
+    TextBox,
+    ComboBox,
+    CheckBox,
+    OptionButton,
+    ScrollBar,
+    Frame,
+    Label,
+    CommandButton,
+    MenuItem,
+    TabStrip,
+    StatusBar,
+};
+
+// An event of a control: the window attaches one handler procedure to it.
+using Handler = std::function<void()>;
+// KeyPress hands the typed character code; a handler that sets it to 0 discards the key.
+using KeyHandler = std::function<void(int& key_ascii)>;
+
+// A named control of a window. It holds the properties the procedures use and
+// tells its view (if one is attached) after every change of a property. It does
+// not draw anything.
+class Control {
+public:
+    Control(ControlKind kind, std::string name, Control* container, int index = -1);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    [[nodiscard]] ControlKind kind() const { return kind_; }
+    // The name as the window spells it, "Text1(5)" for element 5 of an array.
+    [[nodiscard]] const std::string& name() const { return name_; }
+    [[nodiscard]] int index() const { return index_; }
+    [[nodiscard]] Control* container() const { return container_; }
+    [[nodiscard]] const std::vector<Control*>& children() const { return children_; }
+
+    [[nodiscard]] bool enabled() const { return enabled_; }
+    void set_enabled(bool enabled);
+    [[nodiscard]] bool visible() const { return visible_; }
+    void set_visible(bool visible);
+    [[nodiscard]] const std::string& caption() const { return caption_; }
+    void set_caption(std::string caption);
+    [[nodiscard]] const std::string& tool_tip() const { return tool_tip_; }
+    void set_tool_tip(std::string tip);
+
+    // True when the person at the window can act on the control: it and every
+    // frame around it are enabled. A disabled frame disables its contents.
+    [[nodiscard]] bool usable() const;
+
+    // Called after any property of this control changed; the view refreshes here.
+    std::function<void()> on_view_update;
+
+protected:
+    void notify_view() const;
+
+private:
+    ControlKind kind_;
+    std::string name_;
+    int index_;
+    Control* container_;
+    std::vector<Control*> children_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    std::string caption_;
+    std::string tool_tip_;
+};
+
+}  // namespace kv

@@ -1,0 +1,252 @@
+#include "panel/controls.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace kv {
+
+TextBox::TextBox(std::string name, Control* container, std::string text, int index)
+    : TextControl(ControlKind::TextBox, std::move(name), container, std::move(text), index) {}
+
+void TextBox::set_locked(bool locked) {
+    if (locked_ != locked) {
+        locked_ = locked;
+        notify_view();
+    }
+}
+
+void TextBox::set_back_color(Colour colour) {
+    if (back_color_ != colour) {
+        back_color_ = colour;
+        notify_view();
+    }
+}
+
+bool TextBox::click() {
+    if (!usable()) {
+        return false;
+    }
+    if (Click) {
+        Click();
+    }
+    return true;
+}
+
+ComboBox::ComboBox(std::string name, Control* container, std::string text)
+    : TextControl(ControlKind::ComboBox, std::move(name), container, std::move(text), -1) {}
+
+void ComboBox::AddItem(std::string item) {
+    items_.push_back(std::move(item));
+    notify_view();
+}
+
+bool ComboBox::pick(std::size_t index) {
+    if (!usable() || index >= items_.size()) {
+        return false;
+    }
+    list_index_ = static_cast<int>(index);
+    // A pick shows the item without raising Change.
+    const Handler change = std::exchange(Change, nullptr);
+    set_text(items_[index]);
+    Change = change;
+    if (Click) {
+        Click();
+    }
+    return true;
+}
+
+bool ComboBox::pick(std::string_view item) {
+    const auto index = find_item(item);
+    return index.has_value() && pick(*index);
+}
+
+std::optional<std::size_t> ComboBox::find_item(std::string_view item) const {
+    const auto it = std::find(items_.begin(), items_.end(), item);
+    if (it == items_.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(it - items_.begin());
+}
+
+CheckBox::CheckBox(std::string name, Control* container, std::string caption, int value)
+    : Control(ControlKind::CheckBox, std::move(name), container), value_(value) {
+    set_caption(std::move(caption));
+}
+
+void CheckBox::set_value(int value) {
+    if (value_ == value) {
+        return;
+    }
+    value_ = value;
+    notify_view();
+    if (Click) {
+        Click();
+    }
+}
+
+bool CheckBox::click() {
+    if (!usable()) {
+        return false;
+    }
+    set_value(value_ == 0 ? 1 : 0);
+    return true;
+}
+
+OptionButton::OptionButton(std::string name, Control* container, std::string caption,
+                           bool value)
+    : Control(ControlKind::OptionButton, std::move(name), container), value_(value) {
+    set_caption(std::move(caption));
+}
+
+void OptionButton::set_value(bool value) {
+    if (value_ == value) {
+        return;
+    }
+    value_ = value;
+    notify_view();
+    if (value) {
+        deselect_siblings();
+        if (Click) {
+            Click();
+        }
+    }
+}
+
+bool OptionButton::click() {
+    if (!usable()) {
+        return false;
+    }
+    set_value(true);
+    return true;
+}
+
+void OptionButton::deselect_siblings() {
+    if (container() == nullptr) {
+        return;
+    }
+    for (Control* sibling : container()->children()) {
+        if (sibling != this && sibling->kind() == ControlKind::OptionButton) {
+            auto* option = static_cast<OptionButton*>(sibling);
+            if (option->value_) {
+                option->value_ = false;
+                option->notify_view();
+            }
+        }
+    }
+}
+
+ScrollBar::ScrollBar(std::string name, Control* container, int min, int max, int small_change,
+                     int value)
+    : Control(ControlKind::ScrollBar, std::move(name), container),
+      min_(min),
+      max_(max),
+      small_change_(small_change),
+      value_(value) {}
+
+void ScrollBar::set_value(int value) {
+    value = std::clamp(value, min_, max_);
+    if (value_ == value) {
+        return;
+    }
+    value_ = value;
+    notify_view();
+    if (Change) {
+        Change();
+    }
+}
+
+void ScrollBar::set_min(int min) {
+    min_ = min;
+    notify_view();
+}
+
+void ScrollBar::set_max(int max) {
+    max_ = max;
+    notify_view();
+}
+
+void ScrollBar::set_small_change(int step) {
+    small_change_ = step;
+    notify_view();
+}
+
+bool ScrollBar::arrow_up() {
+    if (!usable()) {
+        return false;
+    }
+    set_value(std::max(min_, value_ - small_change_));
+    return true;
+}
+
+bool ScrollBar::arrow_down() {
+    if (!usable()) {
+        return false;
+    }
+    set_value(std::min(max_, value_ + small_change_));
+    return true;
+}
+
+Frame::Frame(std::string name, Control* container, std::string caption)
+    : Control(ControlKind::Frame, std::move(name), container) {
+    set_caption(std::move(caption));
+}
+
+Label::Label(std::string name, Control* container, std::string caption)
+    : Control(ControlKind::Label, std::move(name), container) {
+    set_caption(std::move(caption));
+}
+
+CommandButton::CommandButton(std::string name, Control* container, std::string caption)
+    : Control(ControlKind::CommandButton, std::move(name), container) {
+    set_caption(std::move(caption));
+}
+
+bool CommandButton::click() {
+    if (!usable()) {
+        return false;
+    }
+    if (Click) {
+        Click();
+    }
+    return true;
+}
+
+MenuItem::MenuItem(std::string name, Control* menu, std::string caption, std::string shortcut)
+    : Control(ControlKind::MenuItem, std::move(name), menu), shortcut_(std::move(shortcut)) {
+    set_caption(std::move(caption));
+}
+
+bool MenuItem::click() {
+    if (!usable() || is_separator()) {
+        return false;
+    }
+    if (Click) {
+        Click();
+    }
+    return true;
+}
+
+TabStrip::TabStrip(std::string name, std::vector<Tab> tabs)
+    : Control(ControlKind::TabStrip, std::move(name), nullptr), tabs_(std::move(tabs)) {}
+
+bool TabStrip::select(std::string_view key) {
+    if (!usable()) {
+        return false;
+    }
+    const auto it = std::find_if(tabs_.begin(), tabs_.end(),
+                                 [key](const Tab& tab) { return tab.key == key; });
+    if (it == tabs_.end()) {
+        return false;
+    }
+    selected_ = static_cast<std::size_t>(it - tabs_.begin());
+    notify_view();
+    if (Click) {
+        Click();
+    }
+    return true;
+}
+
+StatusBar::StatusBar(std::string name, std::vector<Panel> panels)
+    : Control(ControlKind::StatusBar, std::move(name), nullptr), panels_(std::move(panels)) {}
+
+}  // namespace kv

@@ -1,0 +1,299 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "panel/common_dialog.h"
+#include "panel/controls.h"
+#include "panel/module.h"
+#include "panel/platform.h"
+#include "panel/register_map.h"
+#include "shell/status_panels.h"
+
+namespace kv {
+
+inline constexpr int kRegisterCount = 44;
+
+// The configuration window of the KV2841A: every control by the name the window
+// gives it, and the procedures and event handlers of all subsystems. Each
+// subsystem folder defines its own procedures and attaches its handlers when the
+// window is built; a procedure reads and writes controls and keeps no copy of a
+// word. The window draws nothing: a view binds to its controls.
+class Kv2841a final {
+public:
+    Kv2841a(Module& module, Platform& platform);
+    Kv2841a(const Kv2841a&) = delete;
+    Kv2841a& operator=(const Kv2841a&) = delete;
+
+    [[nodiscard]] Module& module() { return module_; }
+    [[nodiscard]] Platform& platform() { return platform_; }
+    // Every control, in the order the window declares them.
+    [[nodiscard]] const std::vector<Control*>& controls() const { return controls_; }
+    // The control of that name ("ch1bz", "Text1(5)"), or null.
+    [[nodiscard]] Control* find(std::string_view name) const;
+    // The control that has the keyboard focus, or null.
+    [[nodiscard]] const Control* focused() const { return focused_; }
+
+    // Opens the MiniGame window; the application that owns both windows sets it.
+    std::function<void()> show_MiniGame;
+
+    // ---- menus -----------------------------------------------------------
+    MenuItem files{"files", nullptr, "文件(F)"};
+    MenuItem open_file{"open_file", &files, "打开(O)", "Ctrl+O"};
+    // The menu item is named Kv2841a on the window; C++ keeps that name for the class.
+    MenuItem Kv2841a_item{"Kv2841a", &files, "KV2841A"};
+    MenuItem cut_off_line1{"cut_off_line1", &files, "-"};
+    MenuItem save_file{"save_file", &files, "保存(S)", "Ctrl+S"};
+    MenuItem cun_off_line2{"cun_off_line2", &files, "-"};
+    MenuItem exit{"exit", &files, "退出"};
+    MenuItem help{"help", nullptr, "帮助(H)"};
+    MenuItem munetips{"munetips", &help, "提示"};
+    MenuItem edition{"edition", &help, "版本"};
+    MenuItem about{"about", &help, "关于"};
+    MenuItem Direction{"Direction", nullptr, "使用说明"};
+
+    TabStrip TabStrip1{"TabStrip1",
+                       {{"key1", "功能调节"}, {"key2", "时钟调节"}, {"key3", "增益调节"},
+                        {"key4", "寄存器列表"}}};
+    StatusBar StatusBar1{"StatusBar1", status_bar_panels()};
+    TextBox FocusSeter{"FocusSeter", nullptr};
+    TextBox YFPB{"YFPB", nullptr, "1"};
+    CommonDialog CommonDialog1;
+
+    // ---- page "功能调节" ---------------------------------------------------
+    Frame Frame1{"Frame1", nullptr, ""};
+    Frame Frame19{"Frame19", &Frame1, ""};
+    CommandButton ResetAll{"ResetAll", &Frame19, "默 认"};
+    Frame Frame7{"Frame7", &Frame1, "带宽选择"};
+    ComboBox Combo1{"Combo1", &Frame7, "10"};
+    ComboBox Combo2{"Combo2", &Frame7, "10"};
+    ComboBox Combo3{"Combo3", &Frame7, "10"};
+    TextBox reg1_te{"reg1_te", &Frame7, "011D5"};
+    Frame Frame12{"Frame12", &Frame1, "晶振选择"};
+    ComboBox crylist{"crylist", &Frame12, "25"};
+    Frame Frame8{"Frame8", &Frame1, "频率调节"};
+    Frame Frame9{"Frame9", &Frame8, "1通道本振"};
+    ComboBox ch1bz{"ch1bz", &Frame9, "1176"};
+    TextBox Ch1_Deviation{"Ch1_Deviation", &Frame9};
+    TextBox reg2_te{"reg2_te", &Frame9, "32178"};
+    TextBox reg3_te{"reg3_te", &Frame9, "28F5C"};
+    Frame Frame10{"Frame10", &Frame8, "2通道本振"};
+    ComboBox ch2bz{"ch2bz", &Frame10, "1574.5"};
+    TextBox Ch2_Deviation{"Ch2_Deviation", &Frame10};
+    TextBox reg4_te{"reg4_te", &Frame10, "0FB00"};
+    TextBox reg5_te{"reg5_te", &Frame10, "EB84F"};
+    Frame Frame11{"Frame11", &Frame8, "3通道本振"};
+    ComboBox ch3bz{"ch3bz", &Frame11, "1227"};
+    TextBox Ch3_Deviation{"Ch3_Deviation", &Frame11};
+    TextBox reg6_te{"reg6_te", &Frame11, "0C400"};
+    TextBox reg7_te{"reg7_te", &Frame11, "51EB7"};
+    Frame Frame6{"Frame6", &Frame1, "输出模式"};
+    Frame Frame17{"Frame17", &Frame6, ""};
+    CheckBox ACout{"ACout", &Frame17, "模拟输出"};
+    OptionButton danduan{"danduan", &Frame17, "单端输出"};
+    OptionButton chafen{"chafen", &Frame17, "差分输出"};
+    Frame Frame15{"Frame15", &Frame6, ""};
+    CheckBox DCout{"DCout", &Frame15, "数字输出"};
+    OptionButton Option2bit{"Option2bit", &Frame15, "2Bit输出"};
+    OptionButton Option4bit{"Option4bit", &Frame15, "4Bit输出"};
+    TextBox outmode{"outmode", &Frame6, "318C2"};
+    TextBox Reg23Ctrl{"Reg23Ctrl", &Frame6, "F7BDE"};
+    Frame Frame5{"Frame5", &Frame1, "TestMode开关"};
+    CheckBox ADC_ck{"ADC_ck", &Frame5, "输出模式控制"};
+    CheckBox D2S_ck{"D2S_ck", &Frame5, "单端差分控制"};
+    CheckBox Freq_ck{"Freq_ck", &Frame5, "频率调节控制"};
+    TextBox testmode{"testmode", &Frame5, "00000"};
+
+    // ---- page "时钟调节" ---------------------------------------------------
+    // Spin positions at design time match the design texts of their boxes.
+    Frame Frame3{"Frame3", nullptr, ""};
+    TextBox crystal{"crystal", &Frame3, "25"};
+    ScrollBar VScroll_crystal{"VScroll_crystal", &Frame3, 1, 7, 1, 1};
+    TextBox reA{"reA", &Frame3, "2"};
+    ScrollBar VScroll_reA{"VScroll_reA", &Frame3, 1, 2, 1, 1};
+    TextBox reB{"reB", &Frame3, "1"};
+    ScrollBar VScroll_reB{"VScroll_reB", &Frame3, 1, 7, 1, 7};
+    TextBox JXfreq{"JXfreq", &Frame3, "12.5"};
+    TextBox fbA{"fbA", &Frame3, "10"};
+    ScrollBar VScroll_fbA{"VScroll_fbA", &Frame3, 1, 31, 1, 22};
+    TextBox fbB{"fbB", &Frame3, "4"};
+    ScrollBar VScroll_fbB{"VScroll_fbB", &Frame3, 2, 4, 2, 2};
+    TextBox VCO{"VCO", &Frame3, "1"};
+    TextBox SCfpb{"SCfpb", &Frame3, "2"};
+    ScrollBar VScroll_SCfpb{"VScroll_SCfpb", &Frame3, 2, 8, 2, 8};
+    TextBox CYZfreq{"CYZfreq", &Frame3, "1"};
+    TextBox reg9_val{"reg9_val", &Frame3, "1"};
+    CommandButton RessetAll2{"RessetAll2", &Frame3, "默 认"};
+    Frame Frame4{"Frame4", &Frame3, "计算公式"};
+
+    // ---- page "增益调节" ---------------------------------------------------
+    Frame Frame40{"Frame40", nullptr, ""};
+    Frame Frame18{"Frame18", &Frame40, "1通道增益控制"};
+    CheckBox CH1_AGC_SW{"CH1_AGC_SW", &Frame18, "AGC自动开关", 1};
+    ComboBox CH1_RF_Gain{"CH1_RF_Gain", &Frame18, "40"};
+    ComboBox CH1_AGC_Gain{"CH1_AGC_Gain", &Frame18, "35"};
+    ComboBox CH1_IFA_Gain{"CH1_IFA_Gain", &Frame18, "16"};
+    OptionButton CH1_OBuffer{"CH1_OBuffer", &Frame18, "3dBm", true};
+    TextBox CH1_AC_Gain{"CH1_AC_Gain", &Frame18, "94"};
+    TextBox CH1_DC_Gain{"CH1_DC_Gain", &Frame18, "91"};
+    TextBox Reg10_Show{"Reg10_Show", &Frame18, "9965E"};
+    CheckBox CH1_IFA_SW{"CH1_IFA_SW", &Frame18, "IFA手动开关"};
+    Frame Frame14{"Frame14", &Frame40, "2通道增益控制"};
+    CheckBox CH2_AGC_SW{"CH2_AGC_SW", &Frame14, "AGC自动开关", 1};
+    ComboBox CH2_RF_Gain{"CH2_RF_Gain", &Frame14, "40"};
+    ComboBox CH2_AGC_Gain{"CH2_AGC_Gain", &Frame14, "33"};
+    ComboBox CH2_IFA_Gain{"CH2_IFA_Gain", &Frame14, "16"};
+    OptionButton CH2_OBuffer{"CH2_OBuffer", &Frame14, "3dBm", true};
+    TextBox CH2_AC_Gain{"CH2_AC_Gain", &Frame14, "92"};
+    TextBox CH2_DC_Gain{"CH2_DC_Gain", &Frame14, "89"};
+    TextBox Reg11_Show{"Reg11_Show", &Frame14, "B145C"};
+    Frame Frame16{"Frame16", &Frame40, "3通道增益控制"};
+    CheckBox CH3_AGC_SW{"CH3_AGC_SW", &Frame16, "AGC自动开关", 1};
+    ComboBox CH3_RF_Gain{"CH3_RF_Gain", &Frame16, "40"};
+    ComboBox CH3_AGC_Gain{"CH3_AGC_Gain", &Frame16, "36"};
+    ComboBox CH3_IFA_Gain{"CH3_IFA_Gain", &Frame16, "16"};
+    OptionButton CH3_OBuffer{"CH3_OBuffer", &Frame16, "3dBm", true};
+    TextBox CH3_AC_Gain{"CH3_AC_Gain", &Frame16, "95"};
+    TextBox CH3_DC_Gain{"CH3_DC_Gain", &Frame16, "92"};
+    TextBox Reg12_Show{"Reg12_Show", &Frame16, "B249C"};
+
+    // ---- page "寄存器列表" -------------------------------------------------
+    Frame Frame2{"Frame2", nullptr, ""};
+    std::array<TextBox, kRegisterCount> Text1 = make_register_boxes(&Frame2);
+    CommandButton default_reg_list{"default_reg_list", &Frame2, "默 认"};
+    CommandButton save_reg_list{"save_reg_list", &Frame2, "保存SPI列表"};
+    CommandButton SaveHexList{"SaveHexList", &Frame2, "保存.C列表"};
+    CommandButton SaveTipList{"SaveTipList", &Frame2, "保存No.列表"};
+
+    // ---- panel and register image -----------------------------------------
+    void Form_Load();
+    void Form_Activate();
+    void combo_load();
+    void tips();
+    void LiveRegsList();
+    void reg1fuzhi();
+    void Combo1_Click();
+    void Combo2_Click();
+    void Combo3_Click();
+    void Default_Regs();
+    void Reset_All();
+    void ResetAll_Click();
+    void RessetAll2_Click();
+    void default_reg_list_Click();
+    void Kv2841a_Click();
+    void TabStrip1_Click();
+    void Text1_Click(int index);
+
+    // ---- sample clock and crystal -----------------------------------------
+    void load_value();
+    void VCOwarm();
+    void VScroll_reA_Change();
+    void VScroll_reB_Change();
+    void VScroll_fbA_Change();
+    void VScroll_fbB_Change();
+    void VScroll_SCfpb_Change();
+    void fbA_Change();
+    void reB_Change();
+    void fbA_Click();
+    void reB_Click();
+    void fbA_Selectall();
+    void reB_Selectall();
+    void crylist_Click();
+    void VScroll_crystal_Change();
+    void callbycry();
+    void exchcry();
+
+    // ---- channel LOs -------------------------------------------------------
+    void callreg();
+    void cdreg2();
+    void cdreg4();
+    void cdreg6();
+    void FBIWARMING();
+    void ch1bz_Change();
+    void ch1bz_Click();
+    void ch2bz_Change();
+    void ch2bz_Click();
+    void ch3bz_Change();
+    void ch3bz_Click();
+
+    // ---- gains -------------------------------------------------------------
+    void CH1_Live_Gain();
+    void Reg10_Live_Value();
+    void Reg11_Live_Value();
+    void Reg12_Live_Value();
+    void GainRegs_Live_Value();
+    void CH1_RF_Gain_Click();
+    void CH1_AGC_Gain_Click();
+    void CH1_IFA_Gain_Click();
+    void CH2_RF_Gain_Click();
+    void CH2_AGC_Gain_Click();
+    void CH2_IFA_Gain_Click();
+    void CH3_RF_Gain_Click();
+    void CH3_AGC_Gain_Click();
+    void CH3_IFA_Gain_Click();
+    void CH1_AGC_SW_Click();
+    void CH2_AGC_SW_Click();
+    void CH3_AGC_SW_Click();
+    void CH1_IFA_SW_Click();
+
+    // ---- output format and test mode --------------------------------------
+    void reg8_val();
+    void chafen_Click();
+    void danduan_Click();
+    void ACout_Click();
+    void DCout_Click();
+    void Option2bit_Click();
+    void Option4bit_Click();
+    void reg40_val();
+    void D2S_ck_Click();
+    void ADC_ck_Click();
+    void Freq_ck_Click();
+
+    // ---- register list files ----------------------------------------------
+    void save_file_Click();
+    void save_reg_list_Click();
+    void SaveHexList_Click();
+    void SaveTipList_Click();
+
+    // ---- shell ---------------------------------------------------------------
+    void edition_Click();
+    void about_Click();
+    void Direction_Click();
+    void Exit_Click();
+
+    // ---- helpers the procedures share --------------------------------------
+    // Gives the keyboard focus to a control.
+    void SetFocus(Control& control);
+    // A modal box; lines of the text are joined by a line feed.
+    MessageAnswer MsgBox(MessageIcon icon, MessageButtons buttons, std::string title,
+                         std::string text);
+    // Writes a register word into a box when the value has a word form; a value
+    // outside 0..FFFFF is refused and nothing is written. False when refused.
+    static bool write_word(TextBox& box, std::int64_t value);
+    // Marks a register box by comparing its text with its power-on word.
+    void mark_by_comparison(int n, std::string_view power_on_word);
+    void mark(int n, bool on);
+    void lock_all_registers(bool locked);
+
+private:
+    void apply_design_state();
+    void attach_panel();
+    void attach_table();
+    void attach_reset();
+    void attach_clock();
+    void attach_lo();
+    void attach_gain();
+    void attach_output();
+    void attach_files();
+    void attach_shell();
+
+    Module& module_;
+    Platform& platform_;
+    std::vector<Control*> controls_;
+    const Control* focused_ = nullptr;
+};
+
+}  // namespace kv

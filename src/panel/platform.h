@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "panel/common_dialog.h"
+#include "panel/control.h"
+
+namespace kv {
+
+enum class MessageIcon { None, Information, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// A modal message box; text lines are joined by a single line feed.
+struct Message {
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+    std::string title;
+    std::string text;
+};
+
+enum class WindowName { Kv2841a, MiniGame };
+
+struct SaveResult {
+    bool ok = false;
+    std::string reason;  // why the file could not be written, for the person
+};
+
+// Everything the program asks of the world outside: modal boxes, the save
+// dialog, files, keyboard focus and windows. The desktop implements it with its
+// toolkit; tests answer from a script.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MessageAnswer message_box(const Message& message) = 0;
+    // Shows the save dialog; false when the person cancelled. On true the
+    // chosen name is in dialog.file_name.
+    virtual bool show_save_dialog(CommonDialog& dialog) = 0;
+    // True for an existing plain file that is neither hidden nor a system file.
+    virtual bool plain_file_exists(const std::string& path) = 0;
+    // Writes the whole file or nothing: an existing file is replaced only once
+    // every byte is written.
+    virtual SaveResult save_file(const std::string& path, std::string_view bytes) = 0;
+    virtual void set_focus(const Control& control) = 0;
+    virtual void show_window(WindowName window) = 0;
+    virtual void close_window(WindowName window) = 0;
+};
+
+}  // namespace kv

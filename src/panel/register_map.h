@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "panel/control.h"
+#include "panel/controls.h"
+
+namespace kv {
+
+// The 44 registers of the KV2841A. The start word of each register box is also
+// its word in the default set and, where a producer writes the register, the
+// power-on word its mark is decided against.
+inline constexpr std::array<std::string_view, 44> kDefaultWords = {
+    "FFF00", "011D5", "32178", "28F5C", "0FB00", "EB84F", "0C400", "51EB7", "318C2",
+    "55700", "9965E", "B145C", "B249C", "62625", "8AAFE", "FFF80", "5F910", "40077",
+    "7C030", "90708", "008B2", "420AE", "75541", "F7BDE", "FFF80", "5FA10", "40077",
+    "FC030", "90C00", "4208D", "75541", "FFF80", "5F910", "40077", "7C030", "90C00",
+    "420A8", "75541", "EE296", "47002", "00000", "FFFFD", "FFFFD", "FFFFD"};
+
+// REG19's start word differs from the chip's power-on value 90308: its box
+// starts marked, and every reset marks it again.
+inline constexpr int kAlwaysMarkedRegister = 19;
+
+// The register boxes Text1(0)..Text1(43) with their start words.
+template <std::size_t... N>
+std::array<TextBox, sizeof...(N)> make_register_boxes(Control* page, std::index_sequence<N...>) {
+    return {TextBox{"Text1", page, std::string(kDefaultWords[N]), static_cast<int>(N)}...};
+}
+
+inline std::array<TextBox, 44> make_register_boxes(Control* page) {
+    return make_register_boxes(page, std::make_index_sequence<44>{});
+}
+
+}  // namespace kv

@@ -1,0 +1,132 @@
+#include "panel/text_control.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "panel/utf8.h"
+
+namespace kv {
+
+namespace {
+
+constexpr int kBackspace = 8;
+
+}  // namespace
+
+TextControl::TextControl(ControlKind kind, std::string name, Control* container, std::string text,
+                         int index)
+    : Control(kind, std::move(name), container, index), text_(std::move(text)) {}
+
+void TextControl::set_text(std::string text) {
+    text = cut_to_limit(std::move(text));
+    const bool changed = text != text_;
+    text_ = std::move(text);
+    sel_start_ = 0;
+    sel_length_ = 0;
+    notify_view();
+    if (changed && Change) {
+        Change();
+    }
+}
+
+void TextControl::set_selection(std::size_t start, std::size_t length) {
+    const std::size_t size = utf8_length(text_);
+    sel_start_ = std::min(start, size);
+    sel_length_ = std::min(length, size - sel_start_);
+    notify_view();
+}
+
+void TextControl::select_all() { set_selection(0, utf8_length(text_)); }
+
+bool TextControl::raise_key_press(int& key_ascii) {
+    if (!accepts_typing()) {
+        return false;
+    }
+    if (KeyPress) {
+        KeyPress(key_ascii);
+    }
+    return true;
+}
+
+bool TextControl::type(std::string_view characters) {
+    for (char32_t c : to_utf32(characters)) {
+        int key = static_cast<int>(c);
+        if (!raise_key_press(key)) {
+            return false;
+        }
+        if (key != 0) {
+            insert(static_cast<char32_t>(key));
+        }
+    }
+    return true;
+}
+
+bool TextControl::press_backspace() {
+    int key = kBackspace;
+    if (!raise_key_press(key)) {
+        return false;
+    }
+    if (key != kBackspace) {
+        return true;
+    }
+    std::u32string text = to_utf32(text_);
+    std::size_t start = sel_start_;
+    std::size_t length = sel_length_;
+    if (length == 0 && start > 0) {
+        --start;
+        length = 1;
+    }
+    text.erase(start, length);
+    store(std::move(text), start);
+    return true;
+}
+
+bool TextControl::replace_text(std::string_view text) {
+    if (!accepts_typing()) {
+        return false;
+    }
+    std::u32string full = to_utf32(cut_to_limit(std::string(text)));
+    const std::size_t caret = full.size();
+    store(std::move(full), caret);
+    return true;
+}
+
+void TextControl::set_max_length_limit(std::size_t length) {
+    max_length_ = length;
+    notify_view();
+}
+
+void TextControl::insert(char32_t character) {
+    std::u32string text = to_utf32(text_);
+    if (max_length_ != 0 && text.size() - sel_length_ >= max_length_) {
+        return;
+    }
+    text.replace(sel_start_, sel_length_, 1, character);
+    store(std::move(text), sel_start_ + 1);
+}
+
+void TextControl::store(std::u32string text, std::size_t caret) {
+    std::string utf8 = to_utf8(text);
+    const bool changed = utf8 != text_;
+    text_ = std::move(utf8);
+    sel_start_ = std::min(caret, text.size());
+    sel_length_ = 0;
+    notify_view();
+    if (changed && Change) {
+        Change();
+    }
+}
+
+std::string TextControl::cut_to_limit(std::string text) const {
+    if (max_length_ == 0) {
+        return text;
+    }
+    std::u32string wide = to_utf32(text);
+    if (wide.size() <= max_length_) {
+        return text;
+    }
+    wide.resize(max_length_);
+    return to_utf8(wide);
+}
+
+}  // namespace kv

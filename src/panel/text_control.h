@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "panel/control.h"
+
+namespace kv {
+
+// The editable text shared by text boxes and combo boxes: the text, the caret
+// and selection (counted in characters), the length limit, and the person's
+// editing. Assigning the text from a procedure raises Change only when the text
+// really changes; typing raises KeyPress for every character first, and a
+// handler that sets the key to 0 discards that character.
+class TextControl : public Control {
+public:
+    TextControl(ControlKind kind, std::string name, Control* container, std::string text,
+                int index);
+
+    [[nodiscard]] const std::string& text() const { return text_; }
+    // Assignment from a procedure: cut to the length limit, caret to the start.
+    void set_text(std::string text);
+
+    [[nodiscard]] std::size_t sel_start() const { return sel_start_; }
+    [[nodiscard]] std::size_t sel_length() const { return sel_length_; }
+    void set_selection(std::size_t start, std::size_t length);
+    void select_all();
+
+    // The person's actions. Each returns false, and changes nothing, when the
+    // window would not let the person type here (disabled, locked).
+    bool type(std::string_view characters);
+    bool press_backspace();
+    // One edit that replaces the whole text, as a paste over a full selection.
+    bool replace_text(std::string_view text);
+    // The keystroke as the window hands it over before editing; false when refused.
+    bool raise_key_press(int& key_ascii);
+
+    [[nodiscard]] virtual bool accepts_typing() const { return usable(); }
+
+    Handler Change;
+    KeyHandler KeyPress;
+
+protected:
+    [[nodiscard]] std::size_t max_length() const { return max_length_; }
+    void set_max_length_limit(std::size_t length);
+
+private:
+    void store(std::u32string text, std::size_t caret);
+    void insert(char32_t character);
+    [[nodiscard]] std::string cut_to_limit(std::string text) const;
+
+    std::string text_;
+    std::size_t sel_start_ = 0;
+    std::size_t sel_length_ = 0;
+    std::size_t max_length_ = 0;  // 0: no limit
+};
+
+}  // namespace kv

@@ -1,0 +1,79 @@
+#include "panel/utf8.h"
+
+namespace kv {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Length of the sequence a lead byte starts, 0 for a byte that cannot lead.
+int sequence_length(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((lead & 0xF0) == 0xE0) {
+        return 3;
+    }
+    if ((lead & 0xF8) == 0xF0) {
+        return 4;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::u32string to_utf32(std::string_view utf8) {
+    std::u32string out;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int length = sequence_length(lead);
+        if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) {
+            out.push_back(kReplacement);
+            ++i;
+            continue;
+        }
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        bool valid = true;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+            valid = valid && (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        out.push_back(valid ? code : kReplacement);
+        i += valid ? static_cast<std::size_t>(length) : 1;
+    }
+    return out;
+}
+
+std::string to_utf8(std::u32string_view text) {
+    std::string out;
+    for (char32_t c : text) {
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            c = kReplacement;
+        }
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::size_t utf8_length(std::string_view utf8) { return to_utf32(utf8).size(); }
+
+}  // namespace kv
