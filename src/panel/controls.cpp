@@ -191,9 +191,26 @@ Frame::Frame(std::string name, Control* container, std::string caption)
     set_caption(std::move(caption));
 }
 
-Label::Label(std::string name, Control* container, std::string caption)
-    : Control(ControlKind::Label, std::move(name), container) {
+Label::Label(std::string name, Control* container, std::string caption, int index)
+    : Control(ControlKind::Label, std::move(name), container, index) {
     set_caption(std::move(caption));
+}
+
+void Label::set_back_color(Colour colour) {
+    if (back_color_ != colour) {
+        back_color_ = colour;
+        notify_view();
+    }
+}
+
+bool Label::click() {
+    if (!usable() || !visible()) {
+        return false;
+    }
+    if (Click) {
+        Click();
+    }
+    return true;
 }
 
 CommandButton::CommandButton(std::string name, Control* container, std::string caption)

@@ -128,9 +128,19 @@ public:
     Frame(std::string name, Control* container, std::string caption);
 };
 
+// Label: a caption, a background colour, and a Click for the puzzle cells.
 class Label final : public Control {
 public:
-    Label(std::string name, Control* container, std::string caption);
+    Label(std::string name, Control* container, std::string caption, int index = -1);
+
+    [[nodiscard]] Colour back_color() const { return back_color_; }
+    void set_back_color(Colour colour);
+    bool click();
+
+    Handler Click;
+
+private:
+    Colour back_color_ = kWindowBackground;
 };
 
 class CommandButton final : public Control {
