@@ -51,7 +51,8 @@ constexpr double kWideAbove = 25;
 
 void write_bandwidth_word(Kv2841a& w, const ComboBox& list, const BandwidthWord& word) {
     const bool wide = text_value(list.text()) > kWideAbove;
-    w.Text1[static_cast<std::size_t>(word.reg)].set_text(std::string(wide ? word.wide : word.narrow));
+    w.Text1[static_cast<std::size_t>(word.reg)].set_text(
+        std::string(wide ? word.wide : word.narrow));
     w.mark(word.reg, wide);
 }
 

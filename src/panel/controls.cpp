@@ -69,7 +69,9 @@ std::optional<std::size_t> ComboBox::find_item(std::string_view item) const {
 }
 
 CheckBox::CheckBox(std::string name, Control* container, std::string caption, int value)
-    : Control(ControlKind::CheckBox, std::move(name), container), value_(value) {
+    : Control(ControlKind::CheckBox, std::move(name), container),
+      design_value_(value),
+      value_(value) {
     set_caption(std::move(caption));
 }
 
@@ -92,8 +94,7 @@ bool CheckBox::click() {
     return true;
 }
 
-OptionButton::OptionButton(std::string name, Control* container, std::string caption,
-                           bool value)
+OptionButton::OptionButton(std::string name, Control* container, std::string caption, bool value)
     : Control(ControlKind::OptionButton, std::move(name), container), value_(value) {
     set_caption(std::move(caption));
 }
@@ -250,8 +251,8 @@ bool TabStrip::select(std::string_view key) {
     if (!usable()) {
         return false;
     }
-    const auto it = std::find_if(tabs_.begin(), tabs_.end(),
-                                 [key](const Tab& tab) { return tab.key == key; });
+    const auto it =
+        std::find_if(tabs_.begin(), tabs_.end(), [key](const Tab& tab) { return tab.key == key; });
     if (it == tabs_.end()) {
         return false;
     }

@@ -12,12 +12,14 @@
 namespace kv {
 
 // The KeyPress handler of every box and list that accepts no typing.
-inline void discard_keystroke(int& key_ascii) { key_ascii = 0; }
+inline void discard_keystroke(int& key_ascii) {
+    key_ascii = 0;
+}
 
 // Text box: a text the procedures read and write, a mark colour, a lock that
 // refuses typing and a length limit that cuts an assigned text.
 class TextBox final : public TextControl {
-public:
+  public:
     TextBox(std::string name, Control* container, std::string text = {}, int index = -1);
 
     [[nodiscard]] bool locked() const { return locked_; }
@@ -33,7 +35,7 @@ public:
 
     Handler Click;
 
-private:
+  private:
     bool locked_ = false;
     Colour back_color_ = kWindowBackground;
 };
@@ -41,7 +43,7 @@ private:
 // Combo box: an edit part and an item list. A pick from the list raises Click
 // only; assigning the text raises Change only.
 class ComboBox final : public TextControl {
-public:
+  public:
     ComboBox(std::string name, Control* container, std::string text = {});
 
     [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
@@ -56,30 +58,33 @@ public:
 
     Handler Click;
 
-private:
+  private:
     std::vector<std::string> items_;
     int list_index_ = -1;
 };
 
 // Check box: value 0 or 1; Click comes after every change of the value.
 class CheckBox final : public Control {
-public:
+  public:
     CheckBox(std::string name, Control* container, std::string caption, int value = 0);
 
     [[nodiscard]] int value() const { return value_; }
     void set_value(int value);
+    // The value the window's design gives the box; the reset puts it back.
+    [[nodiscard]] int design_value() const { return design_value_; }
     bool click();
 
     Handler Click;
 
-private:
+  private:
+    int design_value_;
     int value_;
 };
 
 // Option button: the buttons of one container frame are exclusive. Selecting one
 // deselects the others silently and raises its own Click.
 class OptionButton final : public Control {
-public:
+  public:
     OptionButton(std::string name, Control* container, std::string caption, bool value = false);
 
     [[nodiscard]] bool value() const { return value_; }
@@ -88,7 +93,7 @@ public:
 
     Handler Click;
 
-private:
+  private:
     void deselect_siblings();
 
     bool value_;
@@ -97,9 +102,8 @@ private:
 // Vertical scroll bar used as a spin control. Change comes after every change of
 // the position; the upper arrow lowers the position by the step.
 class ScrollBar final : public Control {
-public:
-    ScrollBar(std::string name, Control* container, int min, int max, int small_change,
-              int value);
+  public:
+    ScrollBar(std::string name, Control* container, int min, int max, int small_change, int value);
 
     [[nodiscard]] int value() const { return value_; }
     void set_value(int value);
@@ -115,7 +119,7 @@ public:
 
     Handler Change;
 
-private:
+  private:
     int min_;
     int max_;
     int small_change_;
@@ -124,13 +128,13 @@ private:
 
 // Frame, label, command button and menu item: a caption, and a Click for the last two.
 class Frame final : public Control {
-public:
+  public:
     Frame(std::string name, Control* container, std::string caption);
 };
 
 // Label: a caption, a background colour, and a Click for the puzzle cells.
 class Label final : public Control {
-public:
+  public:
     Label(std::string name, Control* container, std::string caption, int index = -1);
 
     [[nodiscard]] Colour back_color() const { return back_color_; }
@@ -139,12 +143,12 @@ public:
 
     Handler Click;
 
-private:
+  private:
     Colour back_color_ = kWindowBackground;
 };
 
 class CommandButton final : public Control {
-public:
+  public:
     CommandButton(std::string name, Control* container, std::string caption);
     bool click();
 
@@ -152,7 +156,7 @@ public:
 };
 
 class MenuItem final : public Control {
-public:
+  public:
     MenuItem(std::string name, Control* menu, std::string caption, std::string shortcut = {});
 
     [[nodiscard]] bool is_separator() const { return caption() == "-"; }
@@ -161,13 +165,13 @@ public:
 
     Handler Click;
 
-private:
+  private:
     std::string shortcut_;
 };
 
 // Tab strip: tabs with a key and a caption; selecting a tab raises Click.
 class TabStrip final : public Control {
-public:
+  public:
     struct Tab {
         std::string key;
         std::string caption;
@@ -182,7 +186,7 @@ public:
 
     Handler Click;
 
-private:
+  private:
     std::vector<Tab> tabs_;
     std::size_t selected_ = 0;
 };
@@ -190,7 +194,7 @@ private:
 // Status bar: panels fixed at design time; the date and time panels keep
 // themselves current in the view.
 class StatusBar final : public Control {
-public:
+  public:
     enum class PanelStyle { Text, Date, Time };
     struct Panel {
         PanelStyle style;
@@ -201,7 +205,7 @@ public:
 
     [[nodiscard]] const std::vector<Panel>& panels() const { return panels_; }
 
-private:
+  private:
     std::vector<Panel> panels_;
 };
 

@@ -23,7 +23,7 @@ inline constexpr int kRegisterCount = 44;
 // window is built; a procedure reads and writes controls and keeps no copy of a
 // word. The window draws nothing: a view binds to its controls.
 class Kv2841a final {
-public:
+  public:
     Kv2841a(Module& module, Platform& platform);
     Kv2841a(const Kv2841a&) = delete;
     Kv2841a& operator=(const Kv2841a&) = delete;
@@ -55,9 +55,9 @@ public:
     MenuItem about{"about", &help, "关于"};
     MenuItem Direction{"Direction", nullptr, "使用说明"};
 
-    TabStrip TabStrip1{"TabStrip1",
-                       {{"key1", "功能调节"}, {"key2", "时钟调节"}, {"key3", "增益调节"},
-                        {"key4", "寄存器列表"}}};
+    TabStrip TabStrip1{
+        "TabStrip1",
+        {{"key1", "功能调节"}, {"key2", "时钟调节"}, {"key3", "增益调节"}, {"key4", "寄存器列表"}}};
     StatusBar StatusBar1{"StatusBar1", status_bar_panels()};
     TextBox FocusSeter{"FocusSeter", nullptr};
     TextBox YFPB{"YFPB", nullptr, "1"};
@@ -278,8 +278,9 @@ public:
     void mark(int n, bool on);
     void lock_all_registers(bool locked);
 
-private:
+  private:
     void apply_design_state();
+    void apply_working_clock();
     void attach_panel();
     void attach_table();
     void attach_reset();

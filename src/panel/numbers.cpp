@@ -9,8 +9,12 @@ namespace kv {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string without_blanks(std::string_view text) {
     std::string out;
@@ -121,8 +125,8 @@ Scientific scientific(double value, int significant) {
             s.digits.push_back(text[i]);
         }
     }
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0),
-                    text.data() + text.size(), s.exponent);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    s.exponent);
     while (s.digits.size() > 1 && s.digits.back() == '0') {
         s.digits.pop_back();
     }
@@ -196,7 +200,9 @@ std::string number_text(double value, int max_significant) {
     return value == 0 ? "0" : layout(shortest(value, max_significant));
 }
 
-std::string number_text(double value) { return number_text(value, 15); }
+std::string number_text(double value) {
+    return number_text(value, 15);
+}
 
 std::string fitted_number_text(double value, std::size_t max_chars) {
     std::string text = number_text(value);
@@ -213,7 +219,9 @@ std::string fitted_number_text(double value, std::size_t max_chars) {
     return text;
 }
 
-std::string integer_text(std::int64_t value) { return std::to_string(value); }
+std::string integer_text(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::optional<std::string> hex5(std::int64_t value) {
     if (value < 0 || value > kLargestWord) {

@@ -22,13 +22,7 @@ void Kv2841a::Form_Load() {
     Frame2.set_visible(false);
     Frame3.set_visible(false);
     Frame40.set_visible(false);
-    VScroll_crystal.set_value(3);
-    module_.cry_index = static_cast<std::int16_t>(VScroll_crystal.value());
-    VScroll_reA.set_value(2);
-    VScroll_reB.set_value(3);
-    VScroll_fbA.set_value(22);
-    VScroll_fbB.set_value(2);
-    VScroll_SCfpb.set_value(2);
+    apply_working_clock();
     chafen.set_value(true);
     ACout.set_value(1);
     DCout.set_value(0);
@@ -40,7 +34,21 @@ void Kv2841a::Form_Load() {
     tips();
 }
 
-void Kv2841a::Form_Activate() { SetFocus(FocusSeter); }
+// The 25 MHz crystal and its divider positions, the working values of start-up
+// and reset: each assignment that moves a spin runs its handler.
+void Kv2841a::apply_working_clock() {
+    VScroll_crystal.set_value(3);
+    module_.cry_index = static_cast<std::int16_t>(VScroll_crystal.value());
+    VScroll_reA.set_value(2);
+    VScroll_reB.set_value(3);
+    VScroll_fbA.set_value(22);
+    VScroll_fbB.set_value(2);
+    VScroll_SCfpb.set_value(2);
+}
+
+void Kv2841a::Form_Activate() {
+    SetFocus(FocusSeter);
+}
 
 void Kv2841a::combo_load() {
     for (ComboBox* list : {&Combo1, &Combo2, &Combo3}) {

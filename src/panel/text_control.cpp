@@ -15,7 +15,9 @@ constexpr int kBackspace = 8;
 
 TextControl::TextControl(ControlKind kind, std::string name, Control* container, std::string text,
                          int index)
-    : Control(kind, std::move(name), container, index), text_(std::move(text)) {}
+    : Control(kind, std::move(name), container, index),
+      design_text_(text),
+      text_(std::move(text)) {}
 
 void TextControl::set_text(std::string text) {
     text = cut_to_limit(std::move(text));
@@ -36,7 +38,9 @@ void TextControl::set_selection(std::size_t start, std::size_t length) {
     notify_view();
 }
 
-void TextControl::select_all() { set_selection(0, utf8_length(text_)); }
+void TextControl::select_all() {
+    set_selection(0, utf8_length(text_));
+}
 
 bool TextControl::raise_key_press(int& key_ascii) {
     if (!accepts_typing()) {

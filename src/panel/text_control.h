@@ -14,11 +14,13 @@ namespace kv {
 // really changes; typing raises KeyPress for every character first, and a
 // handler that sets the key to 0 discards that character.
 class TextControl : public Control {
-public:
+  public:
     TextControl(ControlKind kind, std::string name, Control* container, std::string text,
                 int index);
 
     [[nodiscard]] const std::string& text() const { return text_; }
+    // The text the window's design gives the control; the reset puts it back.
+    [[nodiscard]] const std::string& design_text() const { return design_text_; }
     // Assignment from a procedure: cut to the length limit, caret to the start.
     void set_text(std::string text);
 
@@ -41,15 +43,16 @@ public:
     Handler Change;
     KeyHandler KeyPress;
 
-protected:
+  protected:
     [[nodiscard]] std::size_t max_length() const { return max_length_; }
     void set_max_length_limit(std::size_t length);
 
-private:
+  private:
     void store(std::u32string text, std::size_t caret);
     void insert(char32_t character);
     [[nodiscard]] std::string cut_to_limit(std::string text) const;
 
+    std::string design_text_;
     std::string text_;
     std::size_t sel_start_ = 0;
     std::size_t sel_length_ = 0;

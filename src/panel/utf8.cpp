@@ -74,6 +74,8 @@ std::string to_utf8(std::u32string_view text) {
     return out;
 }
 
-std::size_t utf8_length(std::string_view utf8) { return to_utf32(utf8).size(); }
+std::size_t utf8_length(std::string_view utf8) {
+    return to_utf32(utf8).size();
+}
 
 }  // namespace kv
