@@ -23,7 +23,7 @@ void TextControl::set_text(std::string text) {
     text = cut_to_limit(std::move(text));
     const bool changed = text != text_;
     text_ = std::move(text);
-    sel_start_ = 0;
+    sel_start_ = utf8_length(text_);
     sel_length_ = 0;
     notify_view();
     if (changed && Change) {

@@ -21,7 +21,7 @@ class TextControl : public Control {
     [[nodiscard]] const std::string& text() const { return text_; }
     // The text the window's design gives the control; the reset puts it back.
     [[nodiscard]] const std::string& design_text() const { return design_text_; }
-    // Assignment from a procedure: cut to the length limit, caret to the start.
+    // Assignment from a procedure: cut to the length limit, caret to the end.
     void set_text(std::string text);
 
     [[nodiscard]] std::size_t sel_start() const { return sel_start_; }
