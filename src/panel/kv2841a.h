@@ -40,6 +40,8 @@ class Kv2841a final {
     // Opens the MiniGame window; the application that owns both windows sets it.
     std::function<void()> show_MiniGame;
 
+    static constexpr std::string_view kCaption = "KV2841A寄存器配置工具";
+
     // ---- menus -----------------------------------------------------------
     MenuItem files{"files", nullptr, "文件(F)"};
     MenuItem open_file{"open_file", &files, "打开(O)", "Ctrl+O"};

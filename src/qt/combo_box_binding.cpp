@@ -1,0 +1,69 @@
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "qt/bindings.h"
+#include "qt/bound_line_edit.h"
+#include "qt/qt_text.h"
+#include "qt/text_link.h"
+
+namespace kv::qt {
+
+namespace {
+
+bool same_items(const QComboBox& combo, const ComboBox& list) {
+    const auto& items = list.items();
+    if (combo.count() != static_cast<int>(items.size())) {
+        return false;
+    }
+    for (int n = 0; n < combo.count(); ++n) {
+        if (combo.itemText(n) != to_qstring(items[static_cast<std::size_t>(n)])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void refresh_combo_box(QComboBox& combo, TextLink& link, const ComboBox& list) {
+    refresh_common(combo, list);
+    {
+        const QSignalBlocker block(combo);
+        const QSignalBlocker block_edit(combo.lineEdit());
+        if (!same_items(combo, list)) {
+            combo.clear();
+            for (const std::string& item : list.items()) {
+                combo.addItem(to_qstring(item));
+            }
+        }
+        if (combo.currentIndex() != list.list_index()) {
+            combo.setCurrentIndex(list.list_index());
+        }
+    }
+    link.refresh();
+}
+
+}  // namespace
+
+// An editable list. A pick from the drop-down list (or with the arrow keys)
+// is the control's pick; typing goes through the edit part. Qt also reports
+// a pick when an edit ends on a text that equals an item: that is no pick.
+QComboBox* Bindings::combo_box(ComboBox& list, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    auto* edit = new BoundLineEdit(list, combo);
+    combo->setLineEdit(edit);
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(16);
+    remember(list, combo);
+    auto* link = new TextLink(*edit, list, receiver());
+    auto refresh = [combo, link, &list] { refresh_combo_box(*combo, *link, list); };
+    QObject::connect(combo, &QComboBox::activated, receiver(), [edit, &list, refresh](int index) {
+        if (!edit->finishing_edit() && index >= 0) {
+            list.pick(static_cast<std::size_t>(index));
+        }
+        refresh();
+    });
+    attach(list, refresh);
+    return combo;
+}
+
+}  // namespace kv::qt

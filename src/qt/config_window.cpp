@@ -1,0 +1,51 @@
+#include "qt/config_window.h"
+
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "panel/kv2841a.h"
+#include "qt/focus_sink.h"
+#include "qt/pages.h"
+#include "qt/qt_text.h"
+
+namespace kv::qt {
+
+ConfigWindow::ConfigWindow(Kv2841a& w, std::function<QDateTime()> clock) {
+    setObjectName(QStringLiteral("Kv2841a"));
+    setWindowTitle(to_qstring(Kv2841a::kCaption));
+    build_menus(w);
+    setCentralWidget(build_centre(w));
+    bindings_.status_bar(w.StatusBar1, *statusBar(), std::move(clock));
+}
+
+void ConfigWindow::build_menus(Kv2841a& w) {
+    for (MenuItem* menu : {&w.files, &w.help, &w.Direction}) {
+        bindings_.menu(*menu, *menuBar());
+    }
+}
+
+// The tab strip over the page area; the page area shows the page the model
+// makes visible, which is not always the selected tab's.
+QWidget* ConfigWindow::build_centre(Kv2841a& w) {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setSpacing(0);
+    tab_bar_ = bindings_.tab_strip(w.TabStrip1, centre);
+    layout->addWidget(tab_bar_);
+    page_area_ = new QStackedWidget(centre);
+    page_area_->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(page_area_, 1);
+    bindings_.pages(*page_area_, {{&w.Frame1, function_page(bindings_, w)},
+                                  {&w.Frame3, clock_page(bindings_, w)},
+                                  {&w.Frame40, gain_page(bindings_, w)},
+                                  {&w.Frame2, register_page(bindings_, w)}});
+    FocusSink* sink = bindings_.focus_sink(w.FocusSeter, centre);
+    sink->move(0, 0);
+    sink->lower();
+    return centre;
+}
+
+}  // namespace kv::qt

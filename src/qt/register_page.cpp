@@ -1,0 +1,65 @@
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "panel/kv2841a.h"
+#include "qt/bindings.h"
+#include "qt/layout_helpers.h"
+#include "qt/pages.h"
+
+// Page "寄存器列表": the 44 register boxes in four columns of eleven, register
+// n in column n / 11 and row n % 11, each named on its left; the default and
+// save buttons beside them.
+namespace kv::qt {
+
+namespace {
+
+constexpr int kRows = 11;
+constexpr int kWordCharacters = 6;
+
+QWidget* register_table(Bindings& bind, Kv2841a& w, QWidget* page) {
+    auto* table = new QWidget(page);
+    auto* grid = page_grid(table);
+    grid->setHorizontalSpacing(10);
+    for (int n = 0; n < kRegisterCount; ++n) {
+        const int row = n % kRows;
+        const int column = 2 * (n / kRows);
+        QLineEdit* box = bind.text_box(w.Text1[static_cast<std::size_t>(n)], table);
+        fit_characters(*box, kWordCharacters);
+        QLabel* label = caption(register_name(n), table, box);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(label, row, column);
+        grid->addWidget(box, row, column + 1);
+        if (column > 0) {
+            grid->setColumnMinimumWidth(column, 56);
+        }
+    }
+    return table;
+}
+
+QWidget* buttons(Bindings& bind, Kv2841a& w, QWidget* page) {
+    auto* column = new QWidget(page);
+    auto* layout = new QVBoxLayout(column);
+    for (CommandButton* button :
+         {&w.default_reg_list, &w.save_reg_list, &w.SaveHexList, &w.SaveTipList}) {
+        layout->addWidget(bind.command_button(*button, column));
+    }
+    layout->addStretch(1);
+    return column;
+}
+
+}  // namespace
+
+QWidget* register_page(Bindings& bind, Kv2841a& w) {
+    auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(register_table(bind, w, page), 0, Qt::AlignTop);
+    layout->addSpacing(24);
+    layout->addWidget(buttons(bind, w, page));
+    layout->addStretch(1);
+    return page;
+}
+
+}  // namespace kv::qt

@@ -1,0 +1,64 @@
+#include "qt/spin_arrows.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace kv::qt {
+
+namespace {
+
+QToolButton* arrow_button(Qt::ArrowType arrow, const char* name, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    return button;
+}
+
+}  // namespace
+
+SpinArrows::SpinArrows(QWidget* parent)
+    : QWidget(parent),
+      upper_(arrow_button(Qt::UpArrow, "upper", this)),
+      lower_(arrow_button(Qt::DownArrow, "lower", this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(upper_);
+    layout->addWidget(lower_);
+    setFocusPolicy(Qt::TabFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    connect(upper_, &QToolButton::clicked, this, &SpinArrows::upper_arrow);
+    connect(lower_, &QToolButton::clicked, this, &SpinArrows::lower_arrow);
+}
+
+QSize SpinArrows::sizeHint() const {
+    const int width = fontMetrics().height();
+    return {width, 2 * width};
+}
+
+void SpinArrows::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (delta > 0) {
+        emit upper_arrow();
+    } else if (delta < 0) {
+        emit lower_arrow();
+    }
+    event->accept();
+}
+
+void SpinArrows::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up) {
+        emit upper_arrow();
+    } else if (event->key() == Qt::Key_Down) {
+        emit lower_arrow();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace kv::qt

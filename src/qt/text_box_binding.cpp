@@ -1,0 +1,36 @@
+#include <QLineEdit>
+
+#include "qt/bindings.h"
+#include "qt/bound_line_edit.h"
+#include "qt/system_colour.h"
+#include "qt/text_link.h"
+
+namespace kv::qt {
+
+namespace {
+
+constexpr int kQtLongestText = 32767;
+
+void refresh_text_box(BoundLineEdit& edit, TextLink& link, const TextBox& box) {
+    refresh_common(edit, box);
+    edit.setReadOnly(box.locked());
+    const int limit = box.max_length() == 0 ? kQtLongestText : static_cast<int>(box.max_length());
+    if (edit.maxLength() != limit) {
+        edit.setMaxLength(limit);
+    }
+    apply_box_colour(edit, box.back_color());
+    link.refresh();
+}
+
+}  // namespace
+
+QLineEdit* Bindings::text_box(TextBox& box, QWidget* parent) {
+    auto* edit = new BoundLineEdit(box, parent);
+    remember(box, edit);
+    auto* link = new TextLink(*edit, box, receiver());
+    QObject::connect(edit, &BoundLineEdit::clicked, receiver(), [&box] { box.click(); });
+    attach(box, [edit, link, &box] { refresh_text_box(*edit, *link, box); });
+    return edit;
+}
+
+}  // namespace kv::qt

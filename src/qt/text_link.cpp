@@ -1,0 +1,91 @@
+#include "qt/text_link.h"
+
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+
+#include "qt/bound_line_edit.h"
+#include "qt/key_ascii.h"
+#include "qt/qt_text.h"
+
+namespace kv::qt {
+
+namespace {
+
+struct Selection {
+    std::size_t start;
+    std::size_t length;
+    bool operator==(const Selection&) const = default;
+};
+
+Selection field_selection(const QLineEdit& edit) {
+    const QString text = edit.text();
+    if (!edit.hasSelectedText()) {
+        return {character_position(text, edit.cursorPosition()), 0};
+    }
+    const int start = edit.selectionStart();
+    const std::size_t first = character_position(text, start);
+    return {first, character_position(text, start + edit.selectionLength()) - first};
+}
+
+void select(QLineEdit& edit, const Selection& selection) {
+    const QString text = edit.text();
+    const int start = utf16_position(text, selection.start);
+    if (selection.length == 0) {
+        edit.setCursorPosition(start);
+        return;
+    }
+    edit.setSelection(start, utf16_position(text, selection.start + selection.length) - start);
+}
+
+}  // namespace
+
+TextLink::TextLink(BoundLineEdit& edit, TextControl& control, QObject* owner)
+    : QObject(owner), edit_(edit), control_(control) {
+    connect(&edit, &QLineEdit::textEdited, this, &TextLink::forward_edit);
+    connect(&edit, &QLineEdit::cursorPositionChanged, this, &TextLink::follow_caret);
+    connect(&edit, &QLineEdit::selectionChanged, this, &TextLink::follow_caret);
+}
+
+void TextLink::refresh() {
+    const QSignalBlocker block(edit_);
+    const QString text = to_qstring(control_.text());
+    const bool rewritten = edit_.text() != text;
+    if (rewritten) {
+        edit_.setText(text);
+    } else if (forwarding_) {
+        // The person's own edit: the field keeps the caret where it was left.
+        return;
+    }
+    const Selection wanted{control_.sel_start(), control_.sel_length()};
+    if (rewritten || field_selection(edit_) != wanted) {
+        select(edit_, wanted);
+    }
+}
+
+void TextLink::forward_edit(const QString& text) {
+    if (!edit_.edit_announced()) {
+        int key = kPasteKey;
+        if (!control_.raise_key_press(key) || key == 0) {
+            refresh();
+            return;
+        }
+    }
+    {
+        const QScopedValueRollback forwarding(forwarding_, true);
+        control_.replace_text(to_utf8(text));
+    }
+    follow_caret();
+    refresh();
+}
+
+void TextLink::follow_caret() {
+    if (to_qstring(control_.text()) != edit_.text()) {
+        return;
+    }
+    const Selection selection = field_selection(edit_);
+    if (selection != Selection{control_.sel_start(), control_.sel_length()}) {
+        control_.set_selection(selection.start, selection.length);
+    }
+}
+
+}  // namespace kv::qt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+#include "panel/text_control.h"
+
+namespace kv::qt {
+
+class BoundLineEdit;
+
+// Keeps an edit field and a text control together. The person's edit goes to
+// the control as one edit of the whole text (an edit that no key announced is
+// offered to KeyPress as a paste first, and dropped when discarded); the
+// control's caret follows the field's. The field shows the control's text and
+// takes a selection the control makes itself (a click that selects all).
+class TextLink final : public QObject {
+  public:
+    // The link lives as long as its owner; the field must outlive it.
+    TextLink(BoundLineEdit& edit, TextControl& control, QObject* owner);
+
+    // Shows the control's text and selection, with the field's signals blocked.
+    void refresh();
+
+  private:
+    void forward_edit(const QString& text);
+    void follow_caret();
+
+    BoundLineEdit& edit_;
+    TextControl& control_;
+    bool forwarding_ = false;
+};
+
+}  // namespace kv::qt
