@@ -332,7 +332,7 @@ TEST_F(Gain, DisabledListsRefuseThePickButStillCount) {
     EXPECT_EQ(reg(10), "D8E3E");
 }
 
-TEST_F(Gain, TypingIntoGainBoxesIsDiscarded) {
+TEST_F(Gain, TypingAndPastingIntoGainBoxesIsDiscarded) {
     set_switch(w.CH1_IFA_SW, 1);
     for (int n = 1; n <= 3; ++n) {
         set_switch(channel(n).agc_sw, 0);
@@ -345,6 +345,7 @@ TEST_F(Gain, TypingIntoGainBoxesIsDiscarded) {
             const std::string before = box->text();
             EXPECT_TRUE(box->type("7")) << box->name();
             EXPECT_TRUE(box->press_backspace()) << box->name();
+            EXPECT_TRUE(box->replace_text("31")) << box->name();
             EXPECT_EQ(box->text(), before) << box->name();
         }
     }

@@ -14,7 +14,7 @@ namespace kv {
 // really changes; typing raises KeyPress for every character first, and a
 // handler that sets the key to 0 discards that character.
 class TextControl : public Control {
-public:
+  public:
     TextControl(ControlKind kind, std::string name, Control* container, std::string text,
                 int index);
 
@@ -32,6 +32,8 @@ public:
     bool type(std::string_view characters);
     bool press_backspace();
     // One edit that replaces the whole text, as a paste over a full selection.
+    // The paste arrives as the keystroke Ctrl+V first, so a KeyPress handler
+    // that discards every key refuses pastes too.
     bool replace_text(std::string_view text);
     // The keystroke as the window hands it over before editing; false when refused.
     bool raise_key_press(int& key_ascii);
@@ -41,11 +43,11 @@ public:
     Handler Change;
     KeyHandler KeyPress;
 
-protected:
+  protected:
     [[nodiscard]] std::size_t max_length() const { return max_length_; }
     void set_max_length_limit(std::size_t length);
 
-private:
+  private:
     void store(std::u32string text, std::size_t caret);
     void insert(char32_t character);
     [[nodiscard]] std::string cut_to_limit(std::string text) const;
