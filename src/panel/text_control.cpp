@@ -37,9 +37,7 @@ void TextControl::set_selection(std::size_t start, std::size_t length) {
     notify_view();
 }
 
-void TextControl::select_all() {
-    set_selection(0, utf8_length(text_));
-}
+void TextControl::select_all() { set_selection(0, utf8_length(text_)); }
 
 bool TextControl::raise_key_press(int& key_ascii) {
     if (!accepts_typing()) {
