@@ -25,6 +25,9 @@ Kv2841a::Kv2841a(Module& module, Platform& platform) : module_(module), platform
     }
     apply_design_state();
     attach_panel();
+    attach_table();
+    attach_gain();
+    attach_output();
 }
 
 // What the window's design sets beyond the start texts: the display-only boxes

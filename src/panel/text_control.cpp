@@ -10,6 +10,7 @@ namespace kv {
 namespace {
 
 constexpr int kBackspace = 8;
+constexpr int kPaste = 22;  // Ctrl+V
 
 }  // namespace
 
@@ -86,8 +87,12 @@ bool TextControl::press_backspace() {
 }
 
 bool TextControl::replace_text(std::string_view text) {
-    if (!accepts_typing()) {
+    int key = kPaste;
+    if (!raise_key_press(key)) {
         return false;
+    }
+    if (key == 0) {
+        return true;
     }
     std::u32string full = to_utf32(cut_to_limit(std::string(text)));
     const std::size_t caret = full.size();

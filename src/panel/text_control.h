@@ -34,6 +34,8 @@ class TextControl : public Control {
     bool type(std::string_view characters);
     bool press_backspace();
     // One edit that replaces the whole text, as a paste over a full selection.
+    // The paste arrives as the keystroke Ctrl+V first, so a KeyPress handler
+    // that discards every key refuses pastes too.
     bool replace_text(std::string_view text);
     // The keystroke as the window hands it over before editing; false when refused.
     bool raise_key_press(int& key_ascii);
