@@ -16,16 +16,14 @@ inline void discard_keystroke(int& key_ascii) {
     key_ascii = 0;
 }
 
-// Text box: a text the procedures read and write, a mark colour, a lock that
-// refuses typing and a length limit that cuts an assigned text.
+// Text box: a text the procedures read and write, a lock that refuses typing
+// and a length limit that cuts an assigned text.
 class TextBox final : public TextControl {
   public:
     TextBox(std::string name, Control* container, std::string text = {}, int index = -1);
 
     [[nodiscard]] bool locked() const { return locked_; }
     void set_locked(bool locked);
-    [[nodiscard]] Colour back_color() const { return back_color_; }
-    void set_back_color(Colour colour);
     [[nodiscard]] std::size_t max_length() const { return TextControl::max_length(); }
     void set_max_length(std::size_t length) { set_max_length_limit(length); }
 
@@ -37,7 +35,6 @@ class TextBox final : public TextControl {
 
   private:
     bool locked_ = false;
-    Colour back_color_ = kWindowBackground;
 };
 
 // Combo box: an edit part and an item list. A pick from the list raises Click

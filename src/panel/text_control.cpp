@@ -43,6 +43,13 @@ void TextControl::select_all() {
     set_selection(0, utf8_length(text_));
 }
 
+void TextControl::set_back_color(Colour colour) {
+    if (back_color_ != colour) {
+        back_color_ = colour;
+        notify_view();
+    }
+}
+
 bool TextControl::raise_key_press(int& key_ascii) {
     if (!accepts_typing()) {
         return false;

@@ -9,10 +9,10 @@
 namespace kv {
 
 // The editable text shared by text boxes and combo boxes: the text, the caret
-// and selection (counted in characters), the length limit, and the person's
-// editing. Assigning the text from a procedure raises Change only when the text
-// really changes; typing raises KeyPress for every character first, and a
-// handler that sets the key to 0 discards that character.
+// and selection (counted in characters), the length limit, the background
+// colour, and the person's editing. Assigning the text from a procedure raises
+// Change only when the text really changes; typing raises KeyPress for every
+// character first, and a handler that sets the key to 0 discards that character.
 class TextControl : public Control {
   public:
     TextControl(ControlKind kind, std::string name, Control* container, std::string text,
@@ -28,6 +28,10 @@ class TextControl : public Control {
     [[nodiscard]] std::size_t sel_length() const { return sel_length_; }
     void set_selection(std::size_t start, std::size_t length);
     void select_all();
+
+    // The background: a register box's mark, a value out of range in red.
+    [[nodiscard]] Colour back_color() const { return back_color_; }
+    void set_back_color(Colour colour);
 
     // The person's actions. Each returns false, and changes nothing, when the
     // window would not let the person type here (disabled, locked).
@@ -59,6 +63,7 @@ class TextControl : public Control {
     std::size_t sel_start_ = 0;
     std::size_t sel_length_ = 0;
     std::size_t max_length_ = 0;  // 0: no limit
+    Colour back_color_ = kWindowBackground;
 };
 
 }  // namespace kv
