@@ -10,9 +10,9 @@ bool positive(double value) {
     return std::isfinite(value) && value > 0;
 }
 
-// A frequency in MHz as Hz, to the nearest microhertz.
-double to_hz(double mhz) {
-    return std::nearbyint(mhz * 1e12) / 1e6;
+// A frequency in MHz as a whole number of microhertz.
+double to_microhertz(double mhz) {
+    return std::nearbyint(mhz * 1e12);
 }
 
 }  // namespace
@@ -38,10 +38,11 @@ std::optional<LoDivider> lo_divider(double f_mhz, double crystal_mhz, double pre
 }
 
 double lo_error_hz(const LoDivider& divider, double f_mhz, double crystal_mhz, double pre_divider) {
-    // The LO moves by this much per unit of N.
-    const double hz_per_unit = to_hz(crystal_mhz) / (2 * pre_divider);
-    const double whole = divider.integer * hz_per_unit - to_hz(f_mhz);
-    return whole + divider.fraction * hz_per_unit / kLoModulus;
+    // The LO moves by this much per unit of N. The integer part's share of the
+    // error is a difference of whole microhertz, exact below 9 GHz.
+    const double per_unit = to_microhertz(crystal_mhz) / (2 * pre_divider);
+    const double whole = divider.integer * per_unit - to_microhertz(f_mhz);
+    return (whole + divider.fraction * per_unit / kLoModulus) / 1e6;
 }
 
 }  // namespace kv
