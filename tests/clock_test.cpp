@@ -11,7 +11,7 @@ namespace kv::test {
 namespace {
 
 class ClockChain : public LoadedWindow {
-  protected:
+protected:
     [[nodiscard]] std::string dividers() const {
         return w.reA.text() + " " + w.reB.text() + " " + w.fbA.text() + " " + w.fbB.text() + " " +
                w.SCfpb.text();

@@ -35,7 +35,7 @@ constexpr CrystalRow kRows[] = {
 };
 
 class CrystalSelection : public LoadedWindow {
-  protected:
+protected:
     [[nodiscard]] std::string dividers() const {
         return w.reA.text() + " " + w.reB.text() + " " + w.fbA.text() + " " + w.fbB.text() + " " +
                w.SCfpb.text();

@@ -15,7 +15,7 @@ constexpr const char* kSpacingText = "相邻通道本振不能相近\n1、3通�
 // A window whose frequency frame is open for typing, as the frequency test
 // switch leaves it.
 class ChannelLo : public LoadedWindow {
-  protected:
+protected:
     ChannelLo() { w.Frame8.set_enabled(true); }
 
     [[nodiscard]] std::string words(int first, int last) const {
