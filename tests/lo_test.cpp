@@ -12,11 +12,10 @@ namespace {
 
 constexpr const char* kSpacingText = "相邻通道本振不能相近\n1、3通道本振不能相同";
 
-// A window whose frequency frame is open for typing, as the frequency test
-// switch leaves it.
+// A window whose LO frame the frequency test switch has opened for typing.
 class ChannelLo : public LoadedWindow {
 protected:
-    ChannelLo() { w.Frame8.set_enabled(true); }
+    ChannelLo() { EXPECT_TRUE(w.Freq_ck.click()); }
 
     [[nodiscard]] std::string words(int first, int last) const {
         std::string out;
@@ -236,8 +235,9 @@ TEST_F(ChannelLo, TypingDigitByDigitChecksAfterEveryKeystroke) {
     EXPECT_GE(changes, 5);
 }
 
-TEST_F(ChannelLo, ListsAreLockedWhileTheFrequencyFrameIsDisabled) {
-    w.Frame8.set_enabled(false);
+TEST_F(ChannelLo, ListsRefuseTypingOnceTheTestSwitchIsOff) {
+    ASSERT_TRUE(w.Freq_ck.click());
+    ASSERT_FALSE(w.Frame8.enabled());
     EXPECT_FALSE(w.ch1bz.replace_text("1400"));
     EXPECT_FALSE(w.ch2bz.pick("1560"));
     EXPECT_EQ(words(2, 7), "32178 28F5C 0FB00 EB84F 0C400 51EB7");
