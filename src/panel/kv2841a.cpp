@@ -26,6 +26,7 @@ Kv2841a::Kv2841a(Module& module, Platform& platform) : module_(module), platform
     apply_design_state();
     attach_panel();
     attach_table();
+    attach_reset();
     attach_clock();
     attach_lo();
     attach_gain();

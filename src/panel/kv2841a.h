@@ -108,7 +108,8 @@ class Kv2841a final {
     TextBox testmode{"testmode", &Frame5, "00000"};
 
     // ---- page "时钟调节" ---------------------------------------------------
-    // Spin positions at design time match the design texts of their boxes.
+    // The spin positions at design time match the design texts of the divider
+    // boxes; the crystal spin stands away from 3 so that start-up moves it.
     Frame Frame3{"Frame3", nullptr, ""};
     TextBox crystal{"crystal", &Frame3, "25"};
     ScrollBar VScroll_crystal{"VScroll_crystal", &Frame3, 1, 7, 1, 1};
