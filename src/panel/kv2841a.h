@@ -278,6 +278,8 @@ class Kv2841a final {
     void mark_by_comparison(int n, std::string_view power_on_word);
     void mark(int n, bool on);
     void lock_all_registers(bool locked);
+    // Shows one of the four page frames and hides the other three.
+    void show_page(const Frame& page);
 
   private:
     void apply_design_state();

@@ -5,16 +5,21 @@
 
 namespace kv {
 
-// Shows the page of the selected tab and hides the other three. The pages lie
-// on top of each other; the tabs key1..key4 show Frame1, Frame3, Frame40 and
-// Frame2. A tab without a page changes no page.
+// The page frames lie on top of each other; the tabs key1..key4 show Frame1,
+// Frame3, Frame40 and Frame2. Exactly one page is visible.
+void Kv2841a::show_page(const Frame& page) {
+    for (Frame* frame : {&Frame1, &Frame3, &Frame40, &Frame2}) {
+        frame->set_visible(frame == &page);
+    }
+}
+
+// Shows the page of the selected tab and hides the other three. A tab without
+// a page changes no page.
 void Kv2841a::TabStrip1_Click() {
-    const std::array<Frame*, 4> pages = {&Frame1, &Frame3, &Frame40, &Frame2};
+    const std::array<const Frame*, 4> pages = {&Frame1, &Frame3, &Frame40, &Frame2};
     const std::size_t selected = TabStrip1.selected();
     if (selected < pages.size()) {
-        for (std::size_t page = 0; page < pages.size(); ++page) {
-            pages[page]->set_visible(page == selected);
-        }
+        show_page(*pages[selected]);
     }
     SetFocus(FocusSeter);
 }
