@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -227,6 +228,8 @@ struct ReasonRow {
     const char* name;
     std::errc error;
     const char* reason;
+    // Test output names a row by its name.
+    friend void PrintTo(const ReasonRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class Reasons : public ::testing::TestWithParam<ReasonRow> {};

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,8 @@ struct TypedWord {
     const char* name;
     std::string word;
     std::string c_line;  // the C list line of register 30
+    // Test output names a row by its name.
+    friend void PrintTo(const TypedWord& row, std::ostream* out) { *out << row.name; }
 };
 
 class TypedWords : public ::testing::TestWithParam<TypedWord> {};
@@ -153,6 +156,8 @@ struct Command {
     const char* name;
     CommandButton Kv2841a::*button;  // null for the menu item
     std::string (*expected)(const std::vector<std::string>&);
+    // Test output names a row by its name.
+    friend void PrintTo(const Command& row, std::ostream* out) { *out << row.name; }
 };
 
 class EachCommand : public SaveCommands, public ::testing::WithParamInterface<Command> {
