@@ -13,13 +13,6 @@ std::array<Label, kBoardCells> make_cells(Control* board, std::index_sequence<N.
     return {Label{"minibox", board, "", static_cast<int>(N)}...};
 }
 
-void collect(Control& control, std::vector<Control*>& out) {
-    out.push_back(&control);
-    for (Control* child : control.children()) {
-        collect(*child, out);
-    }
-}
-
 }  // namespace
 
 // The menu items "开始" and "LV9" have no action; "LV9" is shown greyed, since
@@ -29,7 +22,7 @@ MiniGame::MiniGame(Module& module, Platform& platform)
       module_(module),
       platform_(platform) {
     for (Control* root : std::initializer_list<Control*>{&strat, &leave, &Exit, &help, &Picture1}) {
-        collect(*root, controls_);
+        collect_controls(*root, controls_);
     }
     lv3.Click = [this] { lv3_Click(); };
     lv4.Click = [this] { lv4_Click(); };
@@ -46,12 +39,7 @@ MiniGame::MiniGame(Module& module, Platform& platform)
 }
 
 Control* MiniGame::find(std::string_view name) const {
-    for (Control* control : controls_) {
-        if (control->name() == name) {
-            return control;
-        }
-    }
-    return nullptr;
+    return find_control(controls_, name);
 }
 
 void MiniGame::help_Click() {
