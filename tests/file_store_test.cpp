@@ -208,6 +208,25 @@ TEST_F(Saving, FolderWithoutWritePermission) {
     expect_old_file_kept();
 }
 
+TEST_F(Saving, FolderThatCannotBeEntered) {
+    write(at("regs.txt"), kOldBytes);
+    fs::permissions(folder_, fs::perms(0666));
+    EXPECT_EXIT(save_in_child(become_ordinary_user, at("regs.txt"), kNewBytes),
+                ::testing::ExitedWithCode(0), "reason: 没有写入权限");
+    fs::permissions(folder_, fs::perms(0755));
+    expect_old_file_kept();
+}
+
+// The folder would let the file be replaced, but the file itself is read-only.
+TEST_F(Saving, ReadOnlyFileInAWritableFolder) {
+    write(at("regs.txt"), kOldBytes);
+    fs::permissions(at("regs.txt"), fs::perms(0444));
+    fs::permissions(folder_, fs::perms(0777));
+    EXPECT_EXIT(save_in_child(become_ordinary_user, at("regs.txt"), kNewBytes),
+                ::testing::ExitedWithCode(0), "reason: 没有写入权限");
+    expect_old_file_kept();
+}
+
 // The file size limit stops the write part way, as a full disk does.
 void limit_file_size() {
     std::signal(SIGXFSZ, SIG_IGN);

@@ -43,14 +43,15 @@ fs::path folder_of(const fs::path& target) {
     return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
 
-// A hidden name in the target's folder that nothing else uses.
+// A hidden name in the target's folder that nothing else uses. A name whose
+// state cannot be read is taken too: creating the file then tells why.
 fs::path temporary_name(const fs::path& folder) {
     static std::random_device entropy;
     for (;;) {
         const std::uint64_t tag = (std::uint64_t{entropy()} << 32) | entropy();
         fs::path candidate = folder / (".kv2841a-" + std::to_string(tag) + ".tmp");
         std::error_code error;
-        if (fs::symlink_status(candidate, error).type() == fs::file_type::not_found) {
+        if (!fs::exists(fs::symlink_status(candidate, error))) {
             return candidate;
         }
     }
@@ -101,15 +102,24 @@ void keep_permissions(const fs::path& from, const fs::path& to) {
     }
 }
 
-// Why the target's folder cannot take the file, or nothing when it can be tried.
-std::optional<std::string> folder_problem(const fs::path& folder, const fs::path& target) {
+// Why the target cannot be written, or nothing when it can be tried. A file
+// the person may not write to stays protected, although the folder would let
+// it be replaced; opening it for appending writes nothing.
+std::optional<std::string> target_problem(const fs::path& folder, const fs::path& target) {
     std::error_code error;
     const fs::file_status status = fs::status(folder, error);
     if (!fs::is_directory(status)) {
         return error ? save_failure_reason(error) : std::string(kNoFolder);
     }
-    if (fs::is_directory(target, error)) {
+    const fs::file_status existing = fs::status(target, error);
+    if (fs::is_directory(existing)) {
         return std::string(kTargetIsFolder);
+    }
+    if (fs::is_regular_file(existing)) {
+        errno = 0;
+        if (!std::ofstream(target, std::ios::binary | std::ios::app)) {
+            return save_failure_reason(last_error());
+        }
     }
     return std::nullopt;
 }
@@ -131,7 +141,7 @@ SaveResult save_file_atomically(const std::string& path, std::string_view bytes)
     }
     const fs::path target = resolved_target(path);
     const fs::path folder = folder_of(target);
-    if (const auto problem = folder_problem(folder, target)) {
+    if (const auto problem = target_problem(folder, target)) {
         return failure(*problem);
     }
     const fs::path temporary = temporary_name(folder);
