@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kv {
@@ -81,5 +82,10 @@ class Control {
     std::string caption_;
     std::string tool_tip_;
 };
+
+// Appends a control and everything inside it, depth first, in declaration order.
+void collect_controls(Control& root, std::vector<Control*>& out);
+// The control of that name among the given ones, or null.
+[[nodiscard]] Control* find_control(const std::vector<Control*>& controls, std::string_view name);
 
 }  // namespace kv

@@ -14,7 +14,7 @@ namespace kv::test {
 // change, answers message boxes and save dialogs from queues, and keeps files in
 // memory.
 class FakePlatform final : public Platform {
-public:
+  public:
     MessageAnswer message_box(const Message& message) override;
     bool show_save_dialog(CommonDialog& dialog) override;
     bool plain_file_exists(const std::string& path) override;
@@ -34,6 +34,9 @@ public:
     std::vector<CommonDialog> dialogs;
     std::vector<std::string> focus;
     std::vector<std::string> window_events;
+    // Everything above in the order it happened: "message <title>", "dialog",
+    // "save <path>", "focus <name>", "show <window>", "close <window>".
+    std::vector<std::string> events;
     std::map<std::string, std::string> files;
 };
 
