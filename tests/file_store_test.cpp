@@ -26,7 +26,7 @@ constexpr const char* kNewBytes = "FFF00\t011D5\t32178\t";
 // can be entered by everyone, so a child process without privileges can try
 // to write into it.
 class TempFolder : public ::testing::Test {
-  protected:
+protected:
     TempFolder() {
         std::string pattern = (fs::temp_directory_path() / "kv2841a-store-XXXXXX").string();
         folder_ = fs::path(::mkdtemp(pattern.data()));

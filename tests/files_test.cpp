@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A window in its design state: the register boxes hold their start words.
 class SaveCommands : public ::testing::Test {
-  protected:
+protected:
     void set_word(std::size_t n, std::string text) { w.Text1[n].set_text(std::move(text)); }
 
     FakePlatform platform;
@@ -161,7 +161,7 @@ struct Command {
 };
 
 class EachCommand : public SaveCommands, public ::testing::WithParamInterface<Command> {
-  protected:
+protected:
     void run() {
         if (GetParam().button == nullptr) {
             ASSERT_TRUE(w.save_file.click());

@@ -34,7 +34,7 @@ std::uint32_t field(std::uint32_t word, int low, int width) {
 }
 
 class Gain : public LoadedWindow {
-  protected:
+protected:
     Channel channel(int n) {
         switch (n) {
             case 1:

@@ -77,7 +77,7 @@ std::vector<int> solution(std::size_t n) {
 
 // The puzzle window as the fifth use of the version item opens it.
 class Game : public ::testing::Test {
-  protected:
+protected:
     Game() {
         app.start();
         app.show_mini_game();

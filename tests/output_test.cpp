@@ -21,7 +21,7 @@ void set_switch(CheckBox& box, int value) {
 }
 
 class Output : public LoadedWindow {
-  protected:
+protected:
     // Opens the output frame and the differential / single-ended choice.
     void open_output_frame() {
         set_switch(w.ADC_ck, 1);

@@ -13,7 +13,7 @@ namespace {
 
 // The program as it stands after start: the configuration window loaded.
 class Shell : public ::testing::Test {
-  protected:
+protected:
     Shell() { app.start(); }
 
     // Uses the version item n times.

@@ -23,9 +23,9 @@ TEST_F(StartUp, EveryRegisterHoldsItsPowerOnWordAndOnlyReg19IsMarked) {
 
 TEST_F(StartUp, PanelBoxesHoldTheWordsTheProducersComputed) {
     const std::pair<const TextBox*, const char*> boxes[] = {
-        {&w.reg1_te, "011D5"},   {&w.reg2_te, "32178"}, {&w.reg3_te, "28F5C"},
-        {&w.reg4_te, "0FB00"},   {&w.reg5_te, "EB84F"}, {&w.reg6_te, "0C400"},
-        {&w.reg7_te, "51EB7"},   {&w.outmode, "318C2"}, {&w.reg9_val, "55700"},
+        {&w.reg1_te, "011D5"},   {&w.reg2_te, "32178"},  {&w.reg3_te, "28F5C"},
+        {&w.reg4_te, "0FB00"},   {&w.reg5_te, "EB84F"},  {&w.reg6_te, "0C400"},
+        {&w.reg7_te, "51EB7"},   {&w.outmode, "318C2"},  {&w.reg9_val, "55700"},
         {&w.Reg23Ctrl, "F7BDE"}, {&w.testmode, "00000"},
     };
     for (const auto& [box, word] : boxes) {
@@ -35,9 +35,8 @@ TEST_F(StartUp, PanelBoxesHoldTheWordsTheProducersComputed) {
 
 TEST_F(StartUp, ClockPageShowsThe25MHzRow) {
     const std::pair<const TextBox*, const char*> boxes[] = {
-        {&w.crystal, "25"}, {&w.reA, "1"},    {&w.reB, "5"},      {&w.fbA, "10"},
-        {&w.fbB, "4"},      {&w.SCfpb, "8"},  {&w.JXfreq, "5"},   {&w.VCO, "200"},
-        {&w.CYZfreq, "25"}, {&w.YFPB, "2"},
+        {&w.crystal, "25"}, {&w.reA, "1"},    {&w.reB, "5"},   {&w.fbA, "10"},     {&w.fbB, "4"},
+        {&w.SCfpb, "8"},    {&w.JXfreq, "5"}, {&w.VCO, "200"}, {&w.CYZfreq, "25"}, {&w.YFPB, "2"},
     };
     for (const auto& [box, text] : boxes) {
         EXPECT_EQ(box->text(), text) << box->name();
@@ -48,8 +47,8 @@ TEST_F(StartUp, ClockPageShowsThe25MHzRow) {
 }
 
 TEST_F(StartUp, ListsAreFilledWithNothingPicked) {
-    for (const ComboBox* list : {&w.Combo1, &w.ch1bz, &w.crylist, &w.CH3_RF_Gain,
-                                 &w.CH2_AGC_Gain, &w.CH1_IFA_Gain}) {
+    for (const ComboBox* list :
+         {&w.Combo1, &w.ch1bz, &w.crylist, &w.CH3_RF_Gain, &w.CH2_AGC_Gain, &w.CH1_IFA_Gain}) {
         EXPECT_FALSE(list->items().empty()) << list->name();
         EXPECT_EQ(list->list_index(), -1) << list->name();
         EXPECT_EQ(list->text(), list->design_text()) << list->name();
@@ -83,7 +82,9 @@ TEST_F(StartUp, AClickOnARegisterBoxLeavesItLocked) {
     EXPECT_EQ(reg(7), "51EB7");
 }
 
-TEST_F(StartUp, StartsWithoutAnyMessage) { EXPECT_TRUE(platform.messages.empty()); }
+TEST_F(StartUp, StartsWithoutAnyMessage) {
+    EXPECT_TRUE(platform.messages.empty());
+}
 
 }  // namespace
 }  // namespace kv::test

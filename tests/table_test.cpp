@@ -12,7 +12,7 @@ namespace kv::test {
 namespace {
 
 class Table : public LoadedWindow {
-  protected:
+protected:
     [[nodiscard]] std::vector<std::string> visible_pages() const {
         std::vector<std::string> out;
         for (const Frame* page : {&w.Frame1, &w.Frame2, &w.Frame3, &w.Frame40}) {

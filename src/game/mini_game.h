@@ -19,7 +19,7 @@ inline constexpr int kBoardCells = 100;
 // colour is its whole state: dark (menu-text colour) or light (window
 // background). Solving a board sets RegsUnlocked.
 class MiniGame final {
-  public:
+public:
     MiniGame(Module& module, Platform& platform);
     MiniGame(const MiniGame&) = delete;
     MiniGame& operator=(const MiniGame&) = delete;
@@ -61,7 +61,7 @@ class MiniGame final {
     void levelVisible();
     void ResetColor();
 
-  private:
+private:
     // Sets the board size and deals a fresh, all-dark board of that size.
     void start_board(std::int16_t size);
 

@@ -39,7 +39,7 @@ using KeyHandler = std::function<void(int& key_ascii)>;
 // tells its view (if one is attached) after every change of a property. It does
 // not draw anything.
 class Control {
-  public:
+public:
     Control(ControlKind kind, std::string name, Control* container, int index = -1);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -68,10 +68,10 @@ class Control {
     // Called after any property of this control changed; the view refreshes here.
     std::function<void()> on_view_update;
 
-  protected:
+protected:
     void notify_view() const;
 
-  private:
+private:
     ControlKind kind_;
     std::string name_;
     int index_;

@@ -14,7 +14,7 @@ namespace kv {
 // Change only when the text really changes; typing raises KeyPress for every
 // character first, and a handler that sets the key to 0 discards that character.
 class TextControl : public Control {
-  public:
+public:
     TextControl(ControlKind kind, std::string name, Control* container, std::string text,
                 int index);
 
@@ -49,11 +49,11 @@ class TextControl : public Control {
     Handler Change;
     KeyHandler KeyPress;
 
-  protected:
+protected:
     [[nodiscard]] std::size_t max_length() const { return max_length_; }
     void set_max_length_limit(std::size_t length);
 
-  private:
+private:
     void store(std::u32string text, std::size_t caret);
     void insert(char32_t character);
     [[nodiscard]] std::string cut_to_limit(std::string text) const;

@@ -13,7 +13,7 @@ namespace kv {
 // window, and the puzzle window once it has been asked for. Neither window owns
 // the other; the program runs while either is open.
 class Application final {
-  public:
+public:
     explicit Application(Platform& platform);
 
     // Loads the configuration window, as at every start.
@@ -33,7 +33,7 @@ class Application final {
     // next showing replaces it.
     void unload_mini_game();
 
-  private:
+private:
     Platform& platform_;
     Module module_;
     Kv2841a window_;

@@ -14,7 +14,7 @@ namespace kv::test {
 // change, answers message boxes and save dialogs from queues, and keeps files in
 // memory.
 class FakePlatform final : public Platform {
-  public:
+public:
     MessageAnswer message_box(const Message& message) override;
     bool show_save_dialog(CommonDialog& dialog) override;
     bool plain_file_exists(const std::string& path) override;
