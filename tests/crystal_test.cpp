@@ -59,14 +59,6 @@ protected:
             << name;
         EXPECT_EQ(reg(1), row.reg1) << name;
     }
-
-    [[nodiscard]] int reminders() const {
-        int count = 0;
-        for (const Message& message : platform.messages) {
-            count += message.text == kReminder ? 1 : 0;
-        }
-        return count;
-    }
 };
 
 TEST_F(CrystalSelection, EveryRowPickedFromTheList) {
@@ -111,11 +103,11 @@ TEST_F(CrystalSelection, PickWithoutTheTestSwitchRemindsFirstThenSelects) {
 
 TEST_F(CrystalSelection, ReminderComesOncePerPick) {
     ASSERT_TRUE(w.crylist.pick("40"));
-    EXPECT_EQ(reminders(), 1);
+    EXPECT_EQ(messages_with_text(kReminder), 1);
     ASSERT_TRUE(w.crylist.pick("40"));
-    EXPECT_EQ(reminders(), 2);
+    EXPECT_EQ(messages_with_text(kReminder), 2);
     ASSERT_TRUE(w.crylist.pick("10"));
-    EXPECT_EQ(reminders(), 3);
+    EXPECT_EQ(messages_with_text(kReminder), 3);
     EXPECT_EQ(platform.messages.size(), 3u);
 }
 
@@ -135,7 +127,7 @@ TEST_F(CrystalSelection, PickingTheSameCrystalPutsTheRowBack) {
     ASSERT_TRUE(w.fbA.replace_text("20"));
     ASSERT_EQ(w.VCO.text(), "400");
     ASSERT_TRUE(w.crylist.pick("25"));
-    EXPECT_EQ(reminders(), 1);
+    EXPECT_EQ(messages_with_text(kReminder), 1);
     expect_row(kRows[2]);
 }
 
@@ -148,7 +140,7 @@ TEST_F(CrystalSelection, ListTextOfNoCrystalReappliesTheCurrentRow) {
     EXPECT_EQ(w.crystal.text(), "25");
     EXPECT_EQ(w.fbA.text(), "10");
     EXPECT_EQ(w.crylist.text(), "33");
-    EXPECT_EQ(reminders(), 1);
+    EXPECT_EQ(messages_with_text(kReminder), 1);
 }
 
 TEST_F(CrystalSelection, SpinStopsAtBothEnds) {

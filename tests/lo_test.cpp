@@ -24,14 +24,6 @@ protected:
         }
         return out;
     }
-
-    [[nodiscard]] int spacing_messages() const {
-        int count = 0;
-        for (const Message& message : platform.messages) {
-            count += message.text == kSpacingText ? 1 : 0;
-        }
-        return count;
-    }
 };
 
 TEST_F(ChannelLo, StartSettingsGiveThePowerOnWords) {
@@ -155,7 +147,7 @@ TEST_F(ChannelLo, OneLoEventRefreshesTheRegistersThreeTimes) {
 
 TEST_F(ChannelLo, CrystalChangeRewritesTheWordsWithoutSpacingMessage) {
     ASSERT_TRUE(w.ch1bz.replace_text("1227"));  // channels 1 and 3 equal
-    ASSERT_EQ(spacing_messages(), 1);
+    ASSERT_EQ(messages_with_text(kSpacingText), 1);
     platform.messages.clear();
     w.VScroll_crystal.set_value(1);  // 40 MHz, pre-divider 4
     EXPECT_EQ(words(2, 7), "2A1EA 66665 13A00 E6664 0F500 66665");
@@ -196,7 +188,7 @@ TEST_F(ChannelLo, SpacingCheck) {
         w.ch3bz.set_text(row.f3);
         platform.messages.clear();
         w.FBIWARMING();
-        EXPECT_EQ(spacing_messages(), row.warned ? 1 : 0) << row.name;
+        EXPECT_EQ(messages_with_text(kSpacingText), row.warned ? 1 : 0) << row.name;
     }
 }
 
@@ -216,11 +208,11 @@ TEST_F(ChannelLo, SpacingMessageBox) {
 
 TEST_F(ChannelLo, SpacingMessageOncePerLoEvent) {
     ASSERT_TRUE(w.ch3bz.replace_text("1176"));  // equal to channel 1
-    EXPECT_EQ(spacing_messages(), 1);
+    EXPECT_EQ(messages_with_text(kSpacingText), 1);
     ASSERT_TRUE(w.ch1bz.pick("1176"));  // a pick raises Click only
-    EXPECT_EQ(spacing_messages(), 2);
+    EXPECT_EQ(messages_with_text(kSpacingText), 2);
     ASSERT_TRUE(w.ch3bz.pick("1227"));
-    EXPECT_EQ(spacing_messages(), 2);
+    EXPECT_EQ(messages_with_text(kSpacingText), 2);
 }
 
 TEST_F(ChannelLo, TypingDigitByDigitChecksAfterEveryKeystroke) {
@@ -229,7 +221,7 @@ TEST_F(ChannelLo, TypingDigitByDigitChecksAfterEveryKeystroke) {
     w.ch1bz.on_view_update = [&] { ++changes; };
     ASSERT_TRUE(w.ch1bz.type("12270"));
     // On the way the text reads 1227, the frequency of channel 3.
-    EXPECT_EQ(spacing_messages(), 1);
+    EXPECT_EQ(messages_with_text(kSpacingText), 1);
     EXPECT_EQ(w.ch1bz.text(), "12270");
     EXPECT_EQ(w.ch1bz.back_color(), kWindowBackground);
     EXPECT_GE(changes, 5);
