@@ -94,9 +94,9 @@ struct WordRow {
 
 TEST_F(Bandwidth, EachChannelSwitchesItsBandwidthWord) {
     const WordRow rows[] = {
-        {"ch1 30", 1, "30", 18, "7FFE0", true},  {"ch1 20", 1, "20", 18, "7C030", false},
-        {"ch2 40", 2, "40", 27, "FE830", true},  {"ch2 10", 2, "10", 27, "FC030", false},
-        {"ch3 30", 3, "30", 34, "7EBE0", true},  {"ch3 20", 3, "20", 34, "7C030", false},
+        {"ch1 30", 1, "30", 18, "7FFE0", true}, {"ch1 20", 1, "20", 18, "7C030", false},
+        {"ch2 40", 2, "40", 27, "FE830", true}, {"ch2 10", 2, "10", 27, "FC030", false},
+        {"ch3 30", 3, "30", 34, "7EBE0", true}, {"ch3 20", 3, "20", 34, "7C030", false},
     };
     ComboBox* lists[] = {&w.Combo1, &w.Combo2, &w.Combo3};
     for (const WordRow& row : rows) {

@@ -62,6 +62,9 @@ public:
     void ResetColor();
 
 private:
+    // Sets the board size and deals a fresh, all-dark board of that size.
+    void start_board(std::int16_t size);
+
     Module& module_;
     Platform& platform_;
     std::vector<Control*> controls_;

@@ -65,4 +65,20 @@ void Control::notify_view() const {
     }
 }
 
+void collect_controls(Control& root, std::vector<Control*>& out) {
+    out.push_back(&root);
+    for (Control* child : root.children()) {
+        collect_controls(*child, out);
+    }
+}
+
+Control* find_control(const std::vector<Control*>& controls, std::string_view name) {
+    for (Control* control : controls) {
+        if (control->name() == name) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace kv

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kv {
@@ -38,7 +39,7 @@ using KeyHandler = std::function<void(int& key_ascii)>;
 // tells its view (if one is attached) after every change of a property. It does
 // not draw anything.
 class Control {
-  public:
+public:
     Control(ControlKind kind, std::string name, Control* container, int index = -1);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -67,10 +68,10 @@ class Control {
     // Called after any property of this control changed; the view refreshes here.
     std::function<void()> on_view_update;
 
-  protected:
+protected:
     void notify_view() const;
 
-  private:
+private:
     ControlKind kind_;
     std::string name_;
     int index_;
@@ -81,5 +82,10 @@ class Control {
     std::string caption_;
     std::string tool_tip_;
 };
+
+// Appends a control and everything inside it, depth first, in declaration order.
+void collect_controls(Control& root, std::vector<Control*>& out);
+// The control of that name among the given ones, or null.
+[[nodiscard]] Control* find_control(const std::vector<Control*>& controls, std::string_view name);
 
 }  // namespace kv

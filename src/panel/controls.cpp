@@ -15,13 +15,6 @@ void TextBox::set_locked(bool locked) {
     }
 }
 
-void TextBox::set_back_color(Colour colour) {
-    if (back_color_ != colour) {
-        back_color_ = colour;
-        notify_view();
-    }
-}
-
 bool TextBox::click() {
     if (!usable()) {
         return false;

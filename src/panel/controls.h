@@ -16,16 +16,14 @@ inline void discard_keystroke(int& key_ascii) {
     key_ascii = 0;
 }
 
-// Text box: a text the procedures read and write, a mark colour, a lock that
-// refuses typing and a length limit that cuts an assigned text.
+// Text box: a text the procedures read and write, a lock that refuses typing
+// and a length limit that cuts an assigned text.
 class TextBox final : public TextControl {
-  public:
+public:
     TextBox(std::string name, Control* container, std::string text = {}, int index = -1);
 
     [[nodiscard]] bool locked() const { return locked_; }
     void set_locked(bool locked);
-    [[nodiscard]] Colour back_color() const { return back_color_; }
-    void set_back_color(Colour colour);
     [[nodiscard]] std::size_t max_length() const { return TextControl::max_length(); }
     void set_max_length(std::size_t length) { set_max_length_limit(length); }
 
@@ -35,15 +33,14 @@ class TextBox final : public TextControl {
 
     Handler Click;
 
-  private:
+private:
     bool locked_ = false;
-    Colour back_color_ = kWindowBackground;
 };
 
 // Combo box: an edit part and an item list. A pick from the list raises Click
 // only; assigning the text raises Change only.
 class ComboBox final : public TextControl {
-  public:
+public:
     ComboBox(std::string name, Control* container, std::string text = {});
 
     [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
@@ -58,14 +55,14 @@ class ComboBox final : public TextControl {
 
     Handler Click;
 
-  private:
+private:
     std::vector<std::string> items_;
     int list_index_ = -1;
 };
 
 // Check box: value 0 or 1; Click comes after every change of the value.
 class CheckBox final : public Control {
-  public:
+public:
     CheckBox(std::string name, Control* container, std::string caption, int value = 0);
 
     [[nodiscard]] int value() const { return value_; }
@@ -76,7 +73,7 @@ class CheckBox final : public Control {
 
     Handler Click;
 
-  private:
+private:
     int design_value_;
     int value_;
 };
@@ -84,7 +81,7 @@ class CheckBox final : public Control {
 // Option button: the buttons of one container frame are exclusive. Selecting one
 // deselects the others silently and raises its own Click.
 class OptionButton final : public Control {
-  public:
+public:
     OptionButton(std::string name, Control* container, std::string caption, bool value = false);
 
     [[nodiscard]] bool value() const { return value_; }
@@ -93,7 +90,7 @@ class OptionButton final : public Control {
 
     Handler Click;
 
-  private:
+private:
     void deselect_siblings();
 
     bool value_;
@@ -102,7 +99,7 @@ class OptionButton final : public Control {
 // Vertical scroll bar used as a spin control. Change comes after every change of
 // the position; the upper arrow lowers the position by the step.
 class ScrollBar final : public Control {
-  public:
+public:
     ScrollBar(std::string name, Control* container, int min, int max, int small_change, int value);
 
     [[nodiscard]] int value() const { return value_; }
@@ -119,7 +116,7 @@ class ScrollBar final : public Control {
 
     Handler Change;
 
-  private:
+private:
     int min_;
     int max_;
     int small_change_;
@@ -128,13 +125,13 @@ class ScrollBar final : public Control {
 
 // Frame, label, command button and menu item: a caption, and a Click for the last two.
 class Frame final : public Control {
-  public:
+public:
     Frame(std::string name, Control* container, std::string caption);
 };
 
 // Label: a caption, a background colour, and a Click for the puzzle cells.
 class Label final : public Control {
-  public:
+public:
     Label(std::string name, Control* container, std::string caption, int index = -1);
 
     [[nodiscard]] Colour back_color() const { return back_color_; }
@@ -143,12 +140,12 @@ class Label final : public Control {
 
     Handler Click;
 
-  private:
+private:
     Colour back_color_ = kWindowBackground;
 };
 
 class CommandButton final : public Control {
-  public:
+public:
     CommandButton(std::string name, Control* container, std::string caption);
     bool click();
 
@@ -156,7 +153,7 @@ class CommandButton final : public Control {
 };
 
 class MenuItem final : public Control {
-  public:
+public:
     MenuItem(std::string name, Control* menu, std::string caption, std::string shortcut = {});
 
     [[nodiscard]] bool is_separator() const { return caption() == "-"; }
@@ -165,13 +162,13 @@ class MenuItem final : public Control {
 
     Handler Click;
 
-  private:
+private:
     std::string shortcut_;
 };
 
 // Tab strip: tabs with a key and a caption; selecting a tab raises Click.
 class TabStrip final : public Control {
-  public:
+public:
     struct Tab {
         std::string key;
         std::string caption;
@@ -186,7 +183,7 @@ class TabStrip final : public Control {
 
     Handler Click;
 
-  private:
+private:
     std::vector<Tab> tabs_;
     std::size_t selected_ = 0;
 };
@@ -194,7 +191,7 @@ class TabStrip final : public Control {
 // Status bar: panels fixed at design time; the date and time panels keep
 // themselves current in the view.
 class StatusBar final : public Control {
-  public:
+public:
     enum class PanelStyle { Text, Date, Time };
     struct Panel {
         PanelStyle style;
@@ -205,7 +202,7 @@ class StatusBar final : public Control {
 
     [[nodiscard]] const std::vector<Panel>& panels() const { return panels_; }
 
-  private:
+private:
     std::vector<Panel> panels_;
 };
 

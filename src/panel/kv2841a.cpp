@@ -6,25 +6,22 @@
 
 namespace kv {
 
-namespace {
-
-void collect(Control& control, std::vector<Control*>& out) {
-    out.push_back(&control);
-    for (Control* child : control.children()) {
-        collect(*child, out);
-    }
-}
-
-}  // namespace
-
 Kv2841a::Kv2841a(Module& module, Platform& platform) : module_(module), platform_(platform) {
     for (Control* root :
          std::initializer_list<Control*>{&files, &help, &Direction, &TabStrip1, &StatusBar1,
                                          &FocusSeter, &YFPB, &Frame1, &Frame3, &Frame40, &Frame2}) {
-        collect(*root, controls_);
+        collect_controls(*root, controls_);
     }
     apply_design_state();
     attach_panel();
+    attach_table();
+    attach_reset();
+    attach_clock();
+    attach_lo();
+    attach_gain();
+    attach_output();
+    attach_files();
+    attach_shell();
 }
 
 // What the window's design sets beyond the start texts: the display-only boxes
@@ -48,12 +45,7 @@ void Kv2841a::apply_design_state() {
 }
 
 Control* Kv2841a::find(std::string_view name) const {
-    for (Control* control : controls_) {
-        if (control->name() == name) {
-            return control;
-        }
-    }
-    return nullptr;
+    return find_control(controls_, name);
 }
 
 void Kv2841a::SetFocus(Control& control) {

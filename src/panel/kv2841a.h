@@ -110,7 +110,8 @@ class Kv2841a final {
     TextBox testmode{"testmode", &Frame5, "00000"};
 
     // ---- page "时钟调节" ---------------------------------------------------
-    // Spin positions at design time match the design texts of their boxes.
+    // The spin positions at design time match the design texts of the divider
+    // boxes; the crystal spin stands away from 3 so that start-up moves it.
     Frame Frame3{"Frame3", nullptr, ""};
     TextBox crystal{"crystal", &Frame3, "25"};
     ScrollBar VScroll_crystal{"VScroll_crystal", &Frame3, 1, 7, 1, 1};
@@ -279,6 +280,8 @@ class Kv2841a final {
     void mark_by_comparison(int n, std::string_view power_on_word);
     void mark(int n, bool on);
     void lock_all_registers(bool locked);
+    // Shows one of the four page frames and hides the other three.
+    void show_page(const Frame& page);
 
   private:
     void apply_design_state();

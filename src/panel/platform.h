@@ -31,7 +31,7 @@ struct SaveResult {
 // dialog, files, keyboard focus and windows. The desktop implements it with its
 // toolkit; tests answer from a script.
 class Platform {
-  public:
+public:
     virtual ~Platform() = default;
 
     virtual MessageAnswer message_box(const Message& message) = 0;

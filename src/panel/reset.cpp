@@ -82,10 +82,7 @@ void Kv2841a::default_reg_list_Click() {
 // keeps its selection, then the power-on set and the reset; the focus stays.
 void Kv2841a::Kv2841a_Click() {
     TabStrip1.set_visible(true);
-    Frame1.set_visible(true);
-    Frame2.set_visible(false);
-    Frame3.set_visible(false);
-    Frame40.set_visible(false);
+    show_page(Frame1);
     Default_Regs();
     Reset_All();
 }

@@ -18,10 +18,7 @@ void fill(ComboBox& list, std::initializer_list<const char*> items) {
 // assignments below raise the handlers of the other subsystems, nested, and
 // those compute the words; steps 2 to 7 run while the lists are still empty.
 void Kv2841a::Form_Load() {
-    Frame1.set_visible(true);
-    Frame2.set_visible(false);
-    Frame3.set_visible(false);
-    Frame40.set_visible(false);
+    show_page(Frame1);
     apply_working_clock();
     chafen.set_value(true);
     ACout.set_value(1);

@@ -10,6 +10,7 @@ namespace kv {
 namespace {
 
 constexpr int kBackspace = 8;
+constexpr int kPaste = 22;  // Ctrl+V
 
 }  // namespace
 
@@ -40,6 +41,13 @@ void TextControl::set_selection(std::size_t start, std::size_t length) {
 
 void TextControl::select_all() {
     set_selection(0, utf8_length(text_));
+}
+
+void TextControl::set_back_color(Colour colour) {
+    if (back_color_ != colour) {
+        back_color_ = colour;
+        notify_view();
+    }
 }
 
 bool TextControl::raise_key_press(int& key_ascii) {
@@ -86,8 +94,12 @@ bool TextControl::press_backspace() {
 }
 
 bool TextControl::replace_text(std::string_view text) {
-    if (!accepts_typing()) {
+    int key = kPaste;
+    if (!raise_key_press(key)) {
         return false;
+    }
+    if (key == 0) {
+        return true;
     }
     std::u32string full = to_utf32(cut_to_limit(std::string(text)));
     const std::size_t caret = full.size();

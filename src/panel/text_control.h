@@ -9,12 +9,12 @@
 namespace kv {
 
 // The editable text shared by text boxes and combo boxes: the text, the caret
-// and selection (counted in characters), the length limit, and the person's
-// editing. Assigning the text from a procedure raises Change only when the text
-// really changes; typing raises KeyPress for every character first, and a
-// handler that sets the key to 0 discards that character.
+// and selection (counted in characters), the length limit, the background
+// colour, and the person's editing. Assigning the text from a procedure raises
+// Change only when the text really changes; typing raises KeyPress for every
+// character first, and a handler that sets the key to 0 discards that character.
 class TextControl : public Control {
-  public:
+public:
     TextControl(ControlKind kind, std::string name, Control* container, std::string text,
                 int index);
 
@@ -29,11 +29,17 @@ class TextControl : public Control {
     void set_selection(std::size_t start, std::size_t length);
     void select_all();
 
+    // The background: a register box's mark, a value out of range in red.
+    [[nodiscard]] Colour back_color() const { return back_color_; }
+    void set_back_color(Colour colour);
+
     // The person's actions. Each returns false, and changes nothing, when the
     // window would not let the person type here (disabled, locked).
     bool type(std::string_view characters);
     bool press_backspace();
     // One edit that replaces the whole text, as a paste over a full selection.
+    // The paste arrives as the keystroke Ctrl+V first, so a KeyPress handler
+    // that discards every key refuses pastes too.
     bool replace_text(std::string_view text);
     // The keystroke as the window hands it over before editing; false when refused.
     bool raise_key_press(int& key_ascii);
@@ -43,11 +49,11 @@ class TextControl : public Control {
     Handler Change;
     KeyHandler KeyPress;
 
-  protected:
+protected:
     [[nodiscard]] std::size_t max_length() const { return max_length_; }
     void set_max_length_limit(std::size_t length);
 
-  private:
+private:
     void store(std::u32string text, std::size_t caret);
     void insert(char32_t character);
     [[nodiscard]] std::string cut_to_limit(std::string text) const;
@@ -57,6 +63,7 @@ class TextControl : public Control {
     std::size_t sel_start_ = 0;
     std::size_t sel_length_ = 0;
     std::size_t max_length_ = 0;  // 0: no limit
+    Colour back_color_ = kWindowBackground;
 };
 
 }  // namespace kv

@@ -39,7 +39,7 @@ class SpinArrows;
 // The controls must outlive the bindings; the bindings detach from every
 // control when they are destroyed, before the widgets go.
 class Bindings final {
-  public:
+public:
     Bindings();
     ~Bindings();
     Bindings(const Bindings&) = delete;
@@ -68,7 +68,7 @@ class Bindings final {
     // The widget bound to a control, or null.
     [[nodiscard]] QWidget* widget_of(const Control& control) const;
 
-  private:
+private:
     // Makes the view of the control run refresh, and runs it once now.
     void attach(Control& control, std::function<void()> refresh);
     void remember(const Control& control, QWidget* widget);

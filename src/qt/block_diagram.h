@@ -12,7 +12,7 @@ namespace kv::qt {
 class BlockDiagram final : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     enum class Route {
         Right,   // from the right edge of one block into the left edge of the next
         Down,    // from the bottom of one block into the top of the one below
@@ -23,10 +23,10 @@ class BlockDiagram final : public QWidget {
 
     void add_arrow(QWidget* from, QWidget* to, Route route);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     struct Arrow {
         QPointer<QWidget> from;
         QPointer<QWidget> to;

@@ -9,13 +9,13 @@ namespace kv::qt {
 class BoardCell final : public QLabel {
     Q_OBJECT
 
-  public:
+public:
     explicit BoardCell(QWidget* parent);
 
-  signals:
+signals:
     void clicked();
 
-  protected:
+protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -15,22 +15,22 @@ namespace kv::qt {
 class BoundLineEdit final : public QLineEdit {
     Q_OBJECT
 
-  public:
+public:
     BoundLineEdit(TextControl& control, QWidget* parent);
 
     [[nodiscard]] bool edit_announced() const { return announced_; }
     [[nodiscard]] bool finishing_edit() const { return finishing_; }
 
-  signals:
+signals:
     // A click with the left button inside the field, after the field handled it.
     void clicked();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-  private:
+private:
     TextControl& control_;
     bool announced_ = false;
     bool finishing_ = false;

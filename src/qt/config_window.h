@@ -21,7 +21,7 @@ namespace kv::qt {
 class ConfigWindow final : public QMainWindow {
     Q_OBJECT
 
-  public:
+public:
     // The status bar's date and time panels read the clock given.
     explicit ConfigWindow(Kv2841a& w,
                           std::function<QDateTime()> clock = &QDateTime::currentDateTime);
@@ -31,7 +31,7 @@ class ConfigWindow final : public QMainWindow {
     [[nodiscard]] QTabBar* tab_bar() const { return tab_bar_; }
     [[nodiscard]] QStackedWidget* page_area() const { return page_area_; }
 
-  private:
+private:
     void build_menus(Kv2841a& w);
     QWidget* build_centre(Kv2841a& w);
 

@@ -10,7 +10,7 @@ namespace kv::qt {
 class FocusSink final : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit FocusSink(QWidget* parent);
 
     [[nodiscard]] QSize sizeHint() const override { return {1, 1}; }

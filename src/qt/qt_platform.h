@@ -16,7 +16,7 @@ class Bindings;
 // windows. Focus reaches the widget bound to a control through the bindings
 // of the windows on show; how a window is shown or closed is the program's.
 class QtPlatform final : public Platform {
-  public:
+public:
     MessageAnswer message_box(const Message& message) override;
     bool show_save_dialog(CommonDialog& dialog) override;
     bool plain_file_exists(const std::string& path) override;
@@ -31,7 +31,7 @@ class QtPlatform final : public Platform {
     std::function<void(WindowName)> on_show_window;
     std::function<void(WindowName)> on_close_window;
 
-  private:
+private:
     std::vector<const Bindings*> views_;
 };
 

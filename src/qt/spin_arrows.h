@@ -12,22 +12,22 @@ namespace kv::qt {
 class SpinArrows final : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit SpinArrows(QWidget* parent);
 
     [[nodiscard]] QToolButton* upper() const { return upper_; }
     [[nodiscard]] QToolButton* lower() const { return lower_; }
     [[nodiscard]] QSize sizeHint() const override;
 
-  signals:
+signals:
     void upper_arrow();
     void lower_arrow();
 
-  protected:
+protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     QToolButton* upper_;
     QToolButton* lower_;
 };

@@ -14,14 +14,14 @@ class BoundLineEdit;
 // control's caret follows the field's. The field shows the control's text and
 // takes a selection the control makes itself (a click that selects all).
 class TextLink final : public QObject {
-  public:
+public:
     // The link lives as long as its owner; the field must outlive it.
     TextLink(BoundLineEdit& edit, TextControl& control, QObject* owner);
 
     // Shows the control's text and selection, with the field's signals blocked.
     void refresh();
 
-  private:
+private:
     void forward_edit(const QString& text);
     void follow_caret();
 

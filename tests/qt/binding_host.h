@@ -15,7 +15,7 @@ namespace kv::qt::test {
 // declares its controls first and its Bindings after them, so that the
 // bindings detach before the controls go.
 class BindingHost : public ::testing::Test {
-  protected:
+protected:
     BindingHost() {
         host.setLayout(new QVBoxLayout);
         host.resize(320, 240);

@@ -23,7 +23,7 @@ namespace {
 
 // The configuration window on a scripted platform, loaded and shown.
 class ConfigWindowTest : public ::testing::Test {
-  protected:
+protected:
     ConfigWindowTest() {
         w.Form_Load();
         window = std::make_unique<ConfigWindow>(

@@ -34,6 +34,9 @@ public:
     std::vector<CommonDialog> dialogs;
     std::vector<std::string> focus;
     std::vector<std::string> window_events;
+    // Everything above in the order it happened: "message <title>", "dialog",
+    // "save <path>", "focus <name>", "show <window>", "close <window>".
+    std::vector<std::string> events;
     std::map<std::string, std::string> files;
 };
 

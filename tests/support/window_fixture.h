@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "panel/kv2841a.h"
@@ -31,6 +32,15 @@ protected:
             }
         }
         return out;
+    }
+
+    // How many message boxes showed exactly this text.
+    [[nodiscard]] int messages_with_text(std::string_view text) const {
+        int count = 0;
+        for (const Message& message : platform.messages) {
+            count += message.text == text ? 1 : 0;
+        }
+        return count;
     }
 
     FakePlatform platform;

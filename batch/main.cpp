@@ -1,0 +1,26 @@
+#include <fstream>
+#include <iostream>
+#include <string_view>
+
+#include "batch/runner.h"
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::cerr << kv::batch::usage_text();
+        return kv::batch::kUnreadableLine;
+    }
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::cout << kv::batch::usage_text();
+        return kv::batch::kAllRan;
+    }
+    kv::batch::Runner runner(std::cout, std::cerr);
+    if (argc == 1 || std::string_view(argv[1]) == "-") {
+        return runner.run(std::cin);
+    }
+    std::ifstream script(argv[1]);
+    if (!script) {
+        std::cerr << "cannot read the script " << argv[1] << '\n';
+        return kv::batch::kUnreadableLine;
+    }
+    return runner.run(script);
+}

@@ -1,0 +1,48 @@
+#include "batch/script_line.h"
+
+namespace kv::batch {
+
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string_view skip_blanks(std::string_view s) {
+    while (!s.empty() && is_blank(s.front())) {
+        s.remove_prefix(1);
+    }
+    return s;
+}
+
+std::string_view take_field(std::string_view& s) {
+    s = skip_blanks(s);
+    std::size_t end = 0;
+    while (end < s.size() && !is_blank(s[end])) {
+        ++end;
+    }
+    const std::string_view field = s.substr(0, end);
+    s.remove_prefix(end);
+    return field;
+}
+
+}  // namespace
+
+std::optional<ScriptLine> parse_script_line(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    std::string_view rest = skip_blanks(line);
+    if (rest.empty() || rest.front() == '#') {
+        return std::nullopt;
+    }
+    ScriptLine parsed;
+    parsed.verb = take_field(rest);
+    parsed.control = take_field(rest);
+    // After the blanks that separate it, the argument is the rest of the line
+    // as written, blanks inside and at its end included.
+    parsed.argument = skip_blanks(rest);
+    return parsed;
+}
+
+}  // namespace kv::batch

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kv::batch {
+
+// One action of a batch script: "VERB CONTROL ARGUMENT", fields separated by
+// blanks; the argument is the rest of the line and may hold blanks.
+//   "type ch1bz 1400"   -> {"type", "ch1bz", "1400"}
+//   "save spi out.txt"  -> {"save", "spi", "out.txt"}
+struct ScriptLine {
+    std::string verb;
+    std::string control;
+    std::string argument;
+};
+
+// The action of a line, or nothing for a blank line or a comment ("# ...").
+[[nodiscard]] std::optional<ScriptLine> parse_script_line(std::string_view line);
+
+}  // namespace kv::batch

@@ -1,0 +1,98 @@
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "files/register_lists.h"
+#include "panel/kv2841a.h"
+
+namespace kv {
+
+namespace {
+
+using Layout = std::string (*)(std::span<const std::string>);
+
+bool blank(const std::string& name) {
+    return name.find_first_not_of(' ') == std::string::npos;
+}
+
+// The file's own name, without its folder, as the overwrite question shows it.
+std::string bare_name(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+std::string save_failure_text(const std::string& path, const std::string& reason) {
+    return path + "\n文件保存失败：" + reason;
+}
+
+std::vector<std::string> register_texts(const Kv2841a& w) {
+    std::vector<std::string> texts;
+    texts.reserve(w.Text1.size());
+    for (const TextBox& box : w.Text1) {
+        texts.push_back(box.text());
+    }
+    return texts;
+}
+
+void prepare_dialog(CommonDialog& dialog) {
+    dialog.dialog_title = "保存文件";
+    dialog.cancel_error = true;
+    dialog.filter = "Text_Files(*.txt)|*.txt";
+}
+
+// Asks before replacing an existing file; true when the person agrees or there
+// is nothing to replace.
+bool may_write(Kv2841a& w, const std::string& path) {
+    if (!w.platform().plain_file_exists(path)) {
+        return true;
+    }
+    return w.MsgBox(MessageIcon::None, MessageButtons::YesNo, "警告",
+                    bare_name(path) + "文件已经存在，是否替换？") == MessageAnswer::Yes;
+}
+
+// The save sequence the four save commands share; only the layout differs. The
+// name from the dialog is used as it is, with no extension added. A blank name
+// or a No to the overwrite question ends the command where it stands; every
+// other way out leaves the keyboard focus in FocusSeter. The file is written
+// whole or not at all, and a failure is told to the person.
+void save_register_list(Kv2841a& w, Layout layout) {
+    prepare_dialog(w.CommonDialog1);
+    if (w.platform().show_save_dialog(w.CommonDialog1)) {
+        const std::string path = w.CommonDialog1.file_name;
+        if (blank(path) || !may_write(w, path)) {
+            return;
+        }
+        const SaveResult result = w.platform().save_file(path, layout(register_texts(w)));
+        if (!result.ok) {
+            w.MsgBox(MessageIcon::Information, MessageButtons::Ok, "警告",
+                     save_failure_text(path, result.reason));
+        }
+    }
+    w.SetFocus(w.FocusSeter);
+}
+
+}  // namespace
+
+void Kv2841a::save_file_Click() {
+    save_register_list(*this, spi_list);
+}
+
+void Kv2841a::save_reg_list_Click() {
+    save_register_list(*this, spi_list);
+}
+
+void Kv2841a::SaveHexList_Click() {
+    save_register_list(*this, c_list);
+}
+
+void Kv2841a::SaveTipList_Click() {
+    save_register_list(*this, no_list);
+}
+
+void Kv2841a::attach_files() {
+    save_file.Click = [this] { save_file_Click(); };
+    save_reg_list.Click = [this] { save_reg_list_Click(); };
+    SaveHexList.Click = [this] { SaveHexList_Click(); };
+    SaveTipList.Click = [this] { SaveTipList_Click(); };
+}
+
+}  // namespace kv

@@ -1,0 +1,26 @@
+#include "gain/gain_display.h"
+
+#include "panel/kv2841a.h"
+#include "panel/numbers.h"
+
+namespace kv {
+
+namespace {
+
+constexpr double kOutputBufferGain = 3;  // dB, the fixed "3dBm" of the OBuffer stage
+
+}  // namespace
+
+void show_gain_displays(const ComboBox& front_end, const ComboBox& agc, const ComboBox& ifa,
+                        TextBox& analog, TextBox& digital) {
+    const double total = text_value(front_end.text()) + text_value(agc.text()) +
+                         text_value(ifa.text()) + kOutputBufferGain;
+    analog.set_text(number_text(total));
+    digital.set_text(number_text(text_value(analog.text()) - kOutputBufferGain));
+}
+
+void Kv2841a::CH1_Live_Gain() {
+    show_gain_displays(CH1_RF_Gain, CH1_AGC_Gain, CH1_IFA_Gain, CH1_AC_Gain, CH1_DC_Gain);
+}
+
+}  // namespace kv
