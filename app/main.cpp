@@ -1,23 +1,15 @@
 #include <QApplication>
 
-#include "panel/kv2841a.h"
-#include "panel/module.h"
-#include "qt/config_window.h"
+#include "qt/desktop.h"
 #include "qt/qt_platform.h"
+#include "shell/application.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    QApplication qt(argc, argv);
     kv::qt::QtPlatform platform;
-    kv::Module module;
-    kv::Kv2841a w(module, platform);
-    w.Form_Load();
-    kv::qt::ConfigWindow window(w);
-    platform.add_view(window.bindings());
-    platform.on_close_window = [&window](kv::WindowName name) {
-        if (name == kv::WindowName::Kv2841a) {
-            window.close();
-        }
-    };
-    window.show();
+    kv::Application application(platform);
+    application.start();
+    kv::qt::Desktop desktop(platform, application);
+    desktop.show();
     return QApplication::exec();
 }

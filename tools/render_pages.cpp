@@ -1,49 +1,59 @@
-// Renders each page of the configuration window into a PNG file, for looking
-// at the layout without a desktop:
+// Renders each page of the configuration window, and the puzzle window, into
+// PNG files, for looking at the layout without a desktop:
 //   QT_QPA_PLATFORM=offscreen build/tools/render_pages OUT_DIR [WIDTHxHEIGHT]
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
 #include <cstdio>
 
-#include "panel/kv2841a.h"
-#include "panel/module.h"
 #include "qt/config_window.h"
+#include "qt/desktop.h"
+#include "qt/game_window.h"
 #include "qt/qt_platform.h"
+#include "shell/application.h"
+
+namespace {
+
+bool save(QWidget& window, const QDir& out, const QString& name) {
+    QApplication::processEvents();
+    const QString file = out.filePath(name);
+    if (!window.grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(file), window.width(), window.height());
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    QApplication qt(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: render_pages OUT_DIR [WIDTHxHEIGHT]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     kv::qt::QtPlatform platform;
-    kv::Module module;
-    kv::Kv2841a w(module, platform);
-    w.Form_Load();
-    kv::qt::ConfigWindow window(w);
-    platform.add_view(window.bindings());
+    kv::Application application(platform);
+    application.start();
+    kv::qt::Desktop desktop(platform, application);
+    kv::qt::ConfigWindow& window = desktop.config_window();
     if (argc > 2) {
         const QStringList size = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
         window.resize(size.value(0).toInt(), size.value(1).toInt());
     }
-    window.show();
-    for (int tab = 0; tab < window.tab_bar()->count(); ++tab) {
-        QTest::mouseClick(window.tab_bar(), Qt::LeftButton, {},
-                          window.tab_bar()->tabRect(tab).center());
-        // The page the tab stands for, whether or not the window has switched to it.
-        window.page_area()->setCurrentIndex(tab + 1);
-        QApplication::processEvents();
-        const QString file = out.filePath(QStringLiteral("page%1.png").arg(tab + 1));
-        if (!window.grab().save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    desktop.show();
+    QTabBar* tabs = window.tab_bar();
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        if (!save(window, out, QStringLiteral("page%1.png").arg(tab + 1))) {
             return 1;
         }
-        std::printf("%s %dx%d\n", qPrintable(file), window.width(), window.height());
     }
-    return 0;
+    application.show_mini_game();
+    return desktop.game_window() != nullptr && save(*desktop.game_window(), out, "game.png") ? 0
+                                                                                             : 1;
 }

@@ -9,8 +9,17 @@ namespace kv::qt {
 Bindings::Bindings() : receiver_(std::make_unique<QObject>()) {}
 
 Bindings::~Bindings() {
+    detach();
+}
+
+void Bindings::detach() {
     for (Control* control : attached_) {
         control->on_view_update = nullptr;
+    }
+    attached_.clear();
+    QObject::disconnect(nullptr, nullptr, receiver_.get(), nullptr);
+    for (QObject* link : receiver_->children()) {
+        QObject::disconnect(nullptr, nullptr, link, nullptr);
     }
 }
 

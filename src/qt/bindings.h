@@ -68,6 +68,11 @@ public:
     // The widget bound to a control, or null.
     [[nodiscard]] QWidget* widget_of(const Control& control) const;
 
+    // Lets go of every control at once: no control reaches its widget, and no
+    // widget its control, any more. For a window that closes while its model
+    // lives on for a while.
+    void detach();
+
 private:
     // Makes the view of the control run refresh, and runs it once now.
     void attach(Control& control, std::function<void()> refresh);

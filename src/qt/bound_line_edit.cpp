@@ -4,7 +4,8 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
-#include "qt/key_ascii.h"
+#include "qt/qt_text.h"
+#include "qt/typed_key.h"
 
 namespace kv::qt {
 
@@ -21,25 +22,22 @@ BoundLineEdit::BoundLineEdit(TextControl& control, QWidget* parent)
 
 void BoundLineEdit::keyPressEvent(QKeyEvent* event) {
     const QScopedValueRollback finishing(finishing_, finishes_edit(*event));
-    const std::optional<int> code = key_ascii(*event);
-    if (!code) {
-        QLineEdit::keyPressEvent(event);
+    if (offer_to_control(*event)) {
+        event->accept();
         return;
     }
-    int key = *code;
-    const bool offered = control_.raise_key_press(key);
-    const QScopedValueRollback announced(announced_, true);
-    if (!offered || key == *code) {
-        QLineEdit::keyPressEvent(event);
-        return;
+    QLineEdit::keyPressEvent(event);
+}
+
+// The control edits at its own caret, which follows the field's; a control
+// that refuses typing (locked, disabled) leaves the key to the field, which
+// then only moves or selects.
+bool BoundLineEdit::offer_to_control(const QKeyEvent& event) {
+    if (is_backspace(event)) {
+        return control_.press_backspace();
     }
-    if (key != 0) {
-        // The handler typed another character in place of this one.
-        const char32_t character = static_cast<char32_t>(key);
-        QKeyEvent replaced(event->type(), 0, Qt::NoModifier, QString::fromUcs4(&character, 1));
-        QLineEdit::keyPressEvent(&replaced);
-    }
-    event->accept();
+    const QString text = typed_text(event);
+    return !text.isEmpty() && control_.type(to_utf8(text));
 }
 
 void BoundLineEdit::mouseReleaseEvent(QMouseEvent* event) {

@@ -6,19 +6,20 @@
 
 namespace kv::qt {
 
-// The edit field of a text box or of a list's edit part. Every editing key is
-// handed to the control's KeyPress first and dropped when the handler
-// discards it. It tells its owner whether the current edit was announced by a
-// key (an edit from the context menu, a middle click, a drop or an input
-// method was not), and whether it is finishing an edit (focus leaving,
-// Return), which an editable list must not take for a pick.
+// The edit field of a text box or of a list's edit part. A typed character
+// and the Backspace key are the control's own actions (type, press_backspace):
+// the control raises KeyPress, edits its text at its caret and raises Change,
+// and the field shows the result. Any other edit (Delete, cut, paste, undo,
+// the context menu, a drop, an input method) the field makes itself; its
+// owner hands the new text to the control. The field also tells whether it is
+// finishing an edit (focus leaving, Return), which an editable list must not
+// take for a pick.
 class BoundLineEdit final : public QLineEdit {
     Q_OBJECT
 
 public:
     BoundLineEdit(TextControl& control, QWidget* parent);
 
-    [[nodiscard]] bool edit_announced() const { return announced_; }
     [[nodiscard]] bool finishing_edit() const { return finishing_; }
 
 signals:
@@ -31,8 +32,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // True when the control took the key (or refused it on purpose).
+    bool offer_to_control(const QKeyEvent& event);
+
     TextControl& control_;
-    bool announced_ = false;
     bool finishing_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include "qt/bindings.h"
 #include "qt/bound_line_edit.h"
 #include "qt/qt_text.h"
+#include "qt/system_colour.h"
 #include "qt/text_link.h"
 
 namespace kv::qt {
@@ -38,6 +39,7 @@ void refresh_combo_box(QComboBox& combo, TextLink& link, const ComboBox& list) {
             combo.setCurrentIndex(list.list_index());
         }
     }
+    apply_box_colour(*combo.lineEdit(), list.back_color());
     link.refresh();
 }
 

@@ -2,11 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <algorithm>
 
+#include "files/file_store.h"
 #include "qt/bindings.h"
 #include "qt/file_filter.h"
 #include "qt/qt_text.h"
@@ -82,20 +81,11 @@ bool QtPlatform::show_save_dialog(CommonDialog& dialog) {
 }
 
 bool QtPlatform::plain_file_exists(const std::string& path) {
-    const QFileInfo file(to_qstring(path));
-    return file.isFile() && !file.isHidden();
+    return file_store::plain_file_exists(path);
 }
 
 SaveResult QtPlatform::save_file(const std::string& path, std::string_view bytes) {
-    QSaveFile file(to_qstring(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {false, to_utf8(file.errorString())};
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit()) {
-        return {false, to_utf8(file.errorString())};
-    }
-    return {true, {}};
+    return file_store::save_file_atomically(path, bytes);
 }
 
 void QtPlatform::set_focus(const Control& control) {

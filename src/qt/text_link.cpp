@@ -4,7 +4,6 @@
 #include <QSignalBlocker>
 
 #include "qt/bound_line_edit.h"
-#include "qt/key_ascii.h"
 #include "qt/qt_text.h"
 
 namespace kv::qt {
@@ -63,13 +62,6 @@ void TextLink::refresh() {
 }
 
 void TextLink::forward_edit(const QString& text) {
-    if (!edit_.edit_announced()) {
-        int key = kPasteKey;
-        if (!control_.raise_key_press(key) || key == 0) {
-            refresh();
-            return;
-        }
-    }
     {
         const QScopedValueRollback forwarding(forwarding_, true);
         control_.replace_text(to_utf8(text));

@@ -8,11 +8,11 @@ namespace kv::qt {
 
 class BoundLineEdit;
 
-// Keeps an edit field and a text control together. The person's edit goes to
-// the control as one edit of the whole text (an edit that no key announced is
-// offered to KeyPress as a paste first, and dropped when discarded); the
-// control's caret follows the field's. The field shows the control's text and
-// takes a selection the control makes itself (a click that selects all).
+// Keeps an edit field and a text control together. An edit the field made
+// itself goes to the control as one edit of the whole text, which the control
+// may refuse; the control's caret follows the field's. The field shows the
+// control's text and caret, and a selection the control makes itself (a click
+// that selects all).
 class TextLink final : public QObject {
 public:
     // The link lives as long as its owner; the field must outlive it.

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
-#include <optional>
 #include <string>
 
 #include "qt/file_filter.h"
-#include "qt/key_ascii.h"
+#include "qt/typed_key.h"
 #include "qt/qt_text.h"
 
 namespace kv::qt::test {
@@ -38,27 +37,29 @@ struct KeyRow {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     QString text;
-    std::optional<int> code;
+    QString typed;
+    bool backspace;
 };
 
-TEST(KeyAscii, EditingKeysHaveTheirCharacterCodes) {
+TEST(TypedKey, PrintableKeysTypeAndBackspaceIsItsOwn) {
     const KeyRow rows[] = {
-        {"digit", Qt::Key_5, Qt::NoModifier, "5", '5'},
-        {"letter", Qt::Key_A, Qt::ShiftModifier, "A", 'A'},
-        {"chinese", Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("兆"), 0x5146},
-        {"backspace", Qt::Key_Backspace, Qt::NoModifier, "\b", 8},
-        {"delete", Qt::Key_Delete, Qt::NoModifier, "\x7f", 127},
-        {"paste", Qt::Key_V, Qt::ControlModifier, "\x16", 22},
-        {"cut", Qt::Key_X, Qt::ControlModifier, "\x18", 24},
-        {"undo", Qt::Key_Z, Qt::ControlModifier, "\x1a", 26},
-        {"copy", Qt::Key_C, Qt::ControlModifier, "\x03", std::nullopt},
-        {"left", Qt::Key_Left, Qt::NoModifier, "", std::nullopt},
-        {"return", Qt::Key_Return, Qt::NoModifier, "\r", std::nullopt},
-        {"tab", Qt::Key_Tab, Qt::NoModifier, "\t", std::nullopt},
+        {"digit", Qt::Key_5, Qt::NoModifier, "5", "5", false},
+        {"letter", Qt::Key_A, Qt::ShiftModifier, "A", "A", false},
+        {"chinese", Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("兆"),
+         QString::fromUtf8("兆"), false},
+        {"backspace", Qt::Key_Backspace, Qt::NoModifier, "\b", "", true},
+        {"word backspace", Qt::Key_Backspace, Qt::ControlModifier, "\b", "", false},
+        {"delete", Qt::Key_Delete, Qt::NoModifier, "\x7f", "", false},
+        {"paste", Qt::Key_V, Qt::ControlModifier, "\x16", "", false},
+        {"control letter", Qt::Key_A, Qt::ControlModifier, "a", "", false},
+        {"left", Qt::Key_Left, Qt::NoModifier, "", "", false},
+        {"return", Qt::Key_Return, Qt::NoModifier, "\r", "", false},
+        {"tab", Qt::Key_Tab, Qt::NoModifier, "\t", "", false},
     };
     for (const KeyRow& row : rows) {
         const QKeyEvent event(QEvent::KeyPress, row.key, row.modifiers, row.text);
-        EXPECT_EQ(key_ascii(event), row.code) << row.name;
+        EXPECT_EQ(typed_text(event), row.typed) << row.name;
+        EXPECT_EQ(is_backspace(event), row.backspace) << row.name;
     }
 }
 

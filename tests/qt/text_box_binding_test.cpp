@@ -98,7 +98,7 @@ TEST_F(TextBoxBinding, AnEditNoKeyAnnouncedIsOfferedAsAPaste) {
     QLineEdit* open = place(bind.text_box(accepting, &host));
     QLineEdit* shut = place(bind.text_box(discarding, &host));
     open->end(false);
-    open->insert("76");  // as the context menu's paste does
+    open->insert("76");  // an edit the field makes itself, as the context menu's paste
     EXPECT_EQ(keys, std::vector<int>{22});
     EXPECT_EQ(accepting.text(), "1176");
     shut->end(false);

@@ -1,0 +1,109 @@
+#include "qt/desktop.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+
+#include "qt/config_window.h"
+#include "qt/game_window.h"
+#include "qt/qt_platform.h"
+#include "shell/application.h"
+
+namespace kv::qt {
+
+Desktop::Desktop(QtPlatform& platform, Application& application)
+    : platform_(platform),
+      application_(application),
+      config_(std::make_unique<ConfigWindow>(application.window())) {
+    platform_.add_view(config_->bindings());
+    platform_.on_show_window = [this](WindowName window) { show_window(window); };
+    platform_.on_close_window = [this](WindowName window) { close_window(window); };
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Desktop::focus_moved);
+}
+
+Desktop::~Desktop() {
+    platform_.on_show_window = nullptr;
+    platform_.on_close_window = nullptr;
+    if (!game_.isNull()) {
+        platform_.remove_view(game_->bindings());
+        delete game_.data();
+    }
+    platform_.remove_view(config_->bindings());
+}
+
+void Desktop::show() {
+    show_window(WindowName::Kv2841a);
+}
+
+void Desktop::show_window(WindowName window) {
+    if (window == WindowName::MiniGame) {
+        show_game();
+        return;
+    }
+    config_->show();
+    config_->raise();
+    config_->activateWindow();
+}
+
+void Desktop::close_window(WindowName window) {
+    if (window == WindowName::MiniGame) {
+        close_game();
+        return;
+    }
+    config_->close();
+}
+
+// A window for the puzzle model as it is now: a later showing after an unload
+// brings a new model, so each showing after a close builds a new window.
+void Desktop::show_game() {
+    MiniGame* game = application_.mini_game();
+    if (game == nullptr) {
+        return;
+    }
+    if (game_.isNull()) {
+        game_ = new GameWindow(*game);
+        game_->setAttribute(Qt::WA_DeleteOnClose, false);
+        game_->on_close = [this] { application_.unload_mini_game(); };
+        platform_.add_view(game_->bindings());
+    }
+    game_->show();
+    game_->raise();
+    game_->activateWindow();
+}
+
+// The window lets go of its model at once, while the model still lives, and
+// goes when the event loop comes back to it: this may run inside one of its
+// own handlers.
+void Desktop::close_game() {
+    if (game_.isNull()) {
+        return;
+    }
+    GameWindow* window = game_.data();
+    game_.clear();
+    platform_.remove_view(window->bindings());
+    window->bindings().detach();
+    window->on_close = nullptr;
+    window->hide();
+    window->deleteLater();
+}
+
+// Message boxes and dialogs, and other programs, are neither window: focus
+// passing through them changes nothing.
+void Desktop::focus_moved(QWindow* window) {
+    if (window == nullptr) {
+        return;
+    }
+    if (!game_.isNull() && window == game_->windowHandle()) {
+        back_from_game_ = true;
+        return;
+    }
+    if (window != config_->windowHandle()) {
+        return;
+    }
+    if (!activated_ || back_from_game_) {
+        activated_ = true;
+        back_from_game_ = false;
+        application_.window().Form_Activate();
+    }
+}
+
+}  // namespace kv::qt
