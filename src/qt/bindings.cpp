@@ -1,12 +1,13 @@
 #include "qt/bindings.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
+#include "qt/bound_line_edit.h"
 #include "qt/qt_text.h"
+#include "qt/text_link.h"
 
 namespace kv::qt {
-
-Bindings::Bindings() : receiver_(std::make_unique<QObject>()) {}
 
 Bindings::~Bindings() {
     detach();
@@ -17,10 +18,18 @@ void Bindings::detach() {
         control->on_view_update = nullptr;
     }
     attached_.clear();
-    QObject::disconnect(nullptr, nullptr, receiver_.get(), nullptr);
-    for (QObject* link : receiver_->children()) {
-        QObject::disconnect(nullptr, nullptr, link, nullptr);
+    for (const QMetaObject::Connection& connection : connections_) {
+        QObject::disconnect(connection);
     }
+    connections_.clear();
+}
+
+TextLink& Bindings::link_text(BoundLineEdit& edit, TextControl& control) {
+    auto& link = *links_.emplace_back(std::make_unique<TextLink>(edit, control));
+    on(&edit, &QLineEdit::textEdited, [&link](const QString& text) { link.forward_edit(text); });
+    on(&edit, &QLineEdit::cursorPositionChanged, [&link] { link.follow_caret(); });
+    on(&edit, &QLineEdit::selectionChanged, [&link] { link.follow_caret(); });
+    return link;
 }
 
 void Bindings::attach(Control& control, std::function<void()> refresh) {

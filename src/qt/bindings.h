@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaObject>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -9,13 +11,13 @@
 #include <vector>
 
 #include "panel/controls.h"
+#include "qt/text_link.h"
 
 class QCheckBox;
 class QComboBox;
 class QDateTime;
 class QGroupBox;
 class QLineEdit;
-class QObject;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
@@ -27,6 +29,7 @@ class QWidget;
 namespace kv::qt {
 
 class BoardCell;
+class BoundLineEdit;
 class FocusSink;
 class SpinArrows;
 
@@ -40,7 +43,7 @@ class SpinArrows;
 // control when they are destroyed, before the widgets go.
 class Bindings final {
 public:
-    Bindings();
+    Bindings() = default;
     ~Bindings();
     Bindings(const Bindings&) = delete;
     Bindings& operator=(const Bindings&) = delete;
@@ -77,12 +80,19 @@ private:
     // Makes the view of the control run refresh, and runs it once now.
     void attach(Control& control, std::function<void()> refresh);
     void remember(const Control& control, QWidget* widget);
-    // The receiver of every connection from a widget to a control: the
-    // connections go with the bindings, so a widget that outlives them (or is
-    // being torn down) reaches no control.
-    [[nodiscard]] QObject* receiver() const { return receiver_.get(); }
+    // Connects a widget's signal to an action on a control. The connection
+    // goes with the bindings, so a widget that outlives them (or is being torn
+    // down) reaches no control.
+    template <typename Sender, typename Signal, typename Slot>
+    void on(Sender* sender, Signal signal, Slot slot) {
+        connections_.push_back(QObject::connect(sender, signal, &receiver_, std::move(slot)));
+    }
+    // Keeps an edit field and a text control together (see TextLink).
+    TextLink& link_text(BoundLineEdit& edit, TextControl& control);
 
-    std::unique_ptr<QObject> receiver_;
+    QObject receiver_;
+    std::vector<QMetaObject::Connection> connections_;
+    std::vector<std::unique_ptr<TextLink>> links_;
     std::vector<Control*> attached_;
     std::unordered_map<const Control*, QPointer<QWidget>> widgets_;
 };

@@ -15,7 +15,7 @@ QCheckBox* Bindings::check_box(CheckBox& check, QWidget* parent) {
         widget->setText(caption_text(check.caption()));
         widget->setChecked(check.value() != 0);
     };
-    QObject::connect(widget, &QCheckBox::clicked, receiver(), [&check, refresh] {
+    on(widget, &QCheckBox::clicked, [&check, refresh] {
         check.click();
         refresh();
     });

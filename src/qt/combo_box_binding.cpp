@@ -56,9 +56,9 @@ QComboBox* Bindings::combo_box(ComboBox& list, QWidget* parent) {
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(16);
     remember(list, combo);
-    auto* link = new TextLink(*edit, list, receiver());
-    auto refresh = [combo, link, &list] { refresh_combo_box(*combo, *link, list); };
-    QObject::connect(combo, &QComboBox::activated, receiver(), [edit, &list, refresh](int index) {
+    TextLink& link = link_text(*edit, list);
+    auto refresh = [combo, &link, &list] { refresh_combo_box(*combo, link, list); };
+    on(combo, &QComboBox::activated, [edit, &list, refresh](int index) {
         if (!edit->finishing_edit() && index >= 0) {
             list.pick(static_cast<std::size_t>(index));
         }

@@ -9,7 +9,7 @@ QPushButton* Bindings::command_button(CommandButton& button, QWidget* parent) {
     auto* widget = new QPushButton(parent);
     widget->setAutoDefault(false);
     remember(button, widget);
-    QObject::connect(widget, &QPushButton::clicked, receiver(), [&button] { button.click(); });
+    on(widget, &QPushButton::clicked, [&button] { button.click(); });
     attach(button, [widget, &button] {
         refresh_common(*widget, button);
         widget->setText(caption_text(button.caption()));

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kWordCharacters = 6;
 constexpr int kListCharacters = 7;
-constexpr int kDeviationCharacters = 19;
+constexpr int kDeviationCharacters = 11;
 
 QLineEdit* word_box(Bindings& bind, TextBox& box, QWidget* parent) {
     QLineEdit* edit = bind.text_box(box, parent);

@@ -8,7 +8,7 @@ namespace kv::qt {
 BoardCell* Bindings::label(Label& label, QWidget* parent) {
     auto* cell = new BoardCell(parent);
     remember(label, cell);
-    QObject::connect(cell, &BoardCell::clicked, receiver(), [&label] { label.click(); });
+    on(cell, &BoardCell::clicked, [&label] { label.click(); });
     attach(label, [cell, &label] {
         refresh_common(*cell, label);
         cell->setText(to_qstring(label.caption()));

@@ -22,7 +22,7 @@ void Bindings::menu(MenuItem& menu, QMenuBar& bar) {
     if (menu.children().empty()) {
         QAction* action = bar.addAction(QString());
         action->setObjectName(to_qstring(menu.name()));
-        QObject::connect(action, &QAction::triggered, receiver(), [&menu] { menu.click(); });
+        on(action, &QAction::triggered, [&menu] { menu.click(); });
         attach(menu, [action, &menu] { refresh_action(*action, menu); });
         return;
     }
@@ -40,7 +40,7 @@ void Bindings::menu(MenuItem& menu, QMenuBar& bar) {
                 QKeySequence(to_qstring(item.shortcut()), QKeySequence::PortableText));
         }
         if (!item.is_separator()) {
-            QObject::connect(action, &QAction::triggered, receiver(), [&item] { item.click(); });
+            on(action, &QAction::triggered, [&item] { item.click(); });
             attach(item, [action, &item] { refresh_action(*action, item); });
         }
     }

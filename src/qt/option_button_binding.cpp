@@ -19,7 +19,7 @@ QRadioButton* Bindings::option_button(OptionButton& option, QWidget* parent) {
         widget->setText(caption_text(option.caption()));
         widget->setChecked(option.value());
     };
-    QObject::connect(widget, &QRadioButton::clicked, receiver(), [&option, refresh] {
+    on(widget, &QRadioButton::clicked, [&option, refresh] {
         option.click();
         refresh();
     });

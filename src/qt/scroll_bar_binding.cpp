@@ -9,8 +9,8 @@ namespace kv::qt {
 SpinArrows* Bindings::scroll_bar(ScrollBar& bar, QWidget* parent) {
     auto* spin = new SpinArrows(parent);
     remember(bar, spin);
-    QObject::connect(spin, &SpinArrows::upper_arrow, receiver(), [&bar] { bar.arrow_up(); });
-    QObject::connect(spin, &SpinArrows::lower_arrow, receiver(), [&bar] { bar.arrow_down(); });
+    on(spin, &SpinArrows::upper_arrow, [&bar] { bar.arrow_up(); });
+    on(spin, &SpinArrows::lower_arrow, [&bar] { bar.arrow_down(); });
     attach(bar, [spin, &bar] { refresh_common(*spin, bar); });
     return spin;
 }

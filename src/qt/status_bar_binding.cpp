@@ -54,7 +54,7 @@ void Bindings::status_bar(StatusBar& bar, QStatusBar& widget, std::function<QDat
         }
     };
     auto* timer = new QTimer(&widget);
-    QObject::connect(timer, &QTimer::timeout, receiver(), refresh);
+    on(timer, &QTimer::timeout, refresh);
     timer->start(kClockTickMs);
     attach(bar, refresh);
 }

@@ -22,7 +22,7 @@ QTabBar* Bindings::tab_strip(TabStrip& tabs, QWidget* parent) {
         const QSignalBlocker block(bar);
         bar->setCurrentIndex(static_cast<int>(tabs.selected()));
     };
-    QObject::connect(bar, &QTabBar::currentChanged, receiver(), [&tabs, refresh](int index) {
+    on(bar, &QTabBar::currentChanged, [&tabs, refresh](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < tabs.tabs().size()) {
             tabs.select(tabs.tabs()[static_cast<std::size_t>(index)].key);
         }

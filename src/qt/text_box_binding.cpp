@@ -27,9 +27,9 @@ void refresh_text_box(BoundLineEdit& edit, TextLink& link, const TextBox& box) {
 QLineEdit* Bindings::text_box(TextBox& box, QWidget* parent) {
     auto* edit = new BoundLineEdit(box, parent);
     remember(box, edit);
-    auto* link = new TextLink(*edit, box, receiver());
-    QObject::connect(edit, &BoundLineEdit::clicked, receiver(), [&box] { box.click(); });
-    attach(box, [edit, link, &box] { refresh_text_box(*edit, *link, box); });
+    TextLink& link = link_text(*edit, box);
+    on(edit, &BoundLineEdit::clicked, [&box] { box.click(); });
+    attach(box, [edit, &link, &box] { refresh_text_box(*edit, link, box); });
     return edit;
 }
 

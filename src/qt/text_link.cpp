@@ -38,12 +38,7 @@ void select(QLineEdit& edit, const Selection& selection) {
 
 }  // namespace
 
-TextLink::TextLink(BoundLineEdit& edit, TextControl& control, QObject* owner)
-    : QObject(owner), edit_(edit), control_(control) {
-    connect(&edit, &QLineEdit::textEdited, this, &TextLink::forward_edit);
-    connect(&edit, &QLineEdit::cursorPositionChanged, this, &TextLink::follow_caret);
-    connect(&edit, &QLineEdit::selectionChanged, this, &TextLink::follow_caret);
-}
+TextLink::TextLink(BoundLineEdit& edit, TextControl& control) : edit_(edit), control_(control) {}
 
 void TextLink::refresh() {
     const QSignalBlocker block(edit_);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include <QString>
 
 #include "panel/text_control.h"
 
@@ -13,18 +13,18 @@ class BoundLineEdit;
 // may refuse; the control's caret follows the field's. The field shows the
 // control's text and caret, and a selection the control makes itself (a click
 // that selects all).
-class TextLink final : public QObject {
+class TextLink final {
 public:
-    // The link lives as long as its owner; the field must outlive it.
-    TextLink(BoundLineEdit& edit, TextControl& control, QObject* owner);
+    TextLink(BoundLineEdit& edit, TextControl& control);
 
     // Shows the control's text and selection, with the field's signals blocked.
     void refresh();
-
-private:
+    // The field changed its text itself.
     void forward_edit(const QString& text);
+    // The field's caret or selection moved.
     void follow_caret();
 
+private:
     BoundLineEdit& edit_;
     TextControl& control_;
     bool forwarding_ = false;

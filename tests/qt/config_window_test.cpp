@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,10 +13,12 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 
 #include "panel/kv2841a.h"
 #include "qt/config_window.h"
 #include "qt/qt_text.h"
+#include "qt/spin_arrows.h"
 #include "support/fake_platform.h"
 
 namespace kv::qt::test {
@@ -53,8 +56,9 @@ protected:
                           view->visualRect(view->model()->index(row, 0)).center());
     }
 
-    void show_page(const Frame& page) const {
-        window->page_area()->setCurrentWidget(window->bindings().widget_of(page));
+    void select_tab(int index) const {
+        QTest::mouseClick(window->tab_bar(), Qt::LeftButton, {},
+                          window->tab_bar()->tabRect(index).center());
     }
 
     kv::test::FakePlatform platform;
@@ -175,6 +179,88 @@ TEST_F(ConfigWindowTest, TheWindowFitsASmallLaptopScreen) {
     const QSize size = window->sizeHint().expandedTo(window->minimumSizeHint());
     EXPECT_LE(size.width(), 1366);
     EXPECT_LE(size.height(), 700);
+}
+
+TEST_F(ConfigWindowTest, ASelectedTabShowsItsPageAndLeavesTheFocusInTheSink) {
+    select_tab(1);
+    EXPECT_EQ(window->page_area()->currentWidget(), widget(w.Frame3));
+    EXPECT_EQ(platform.focus.back(), "FocusSeter");
+    select_tab(2);
+    EXPECT_EQ(window->page_area()->currentWidget(), widget(w.Frame40));
+}
+
+TEST_F(ConfigWindowTest, TheKv2841aItemShowsTheFirstPageAndTheTabKeepsItsSelection) {
+    select_tab(3);
+    window->findChild<QAction*>("Kv2841a")->trigger();
+    EXPECT_EQ(window->page_area()->currentWidget(), widget(w.Frame1));
+    EXPECT_EQ(window->tab_bar()->currentIndex(), 3);
+}
+
+TEST_F(ConfigWindowTest, ClickingIntoADividerSelectsItAndTypingIsCorrected) {
+    select_tab(1);
+    auto* fbA = widget<QLineEdit>(w.fbA);
+    QTest::mouseClick(fbA, Qt::LeftButton, {}, fbA->rect().center());
+    EXPECT_EQ(fbA->selectedText(), "10");
+    QTest::keyClicks(fbA, "45");
+    EXPECT_EQ(fbA->text(), "31");
+    EXPECT_EQ(widget<QLineEdit>(w.VCO)->text(), "620");
+    EXPECT_EQ(widget<QLineEdit>(w.VCO)->palette().color(QPalette::Active, QPalette::Base),
+              QColor(255, 0, 0));
+    EXPECT_EQ(widget<QLineEdit>(w.reg9_val)->text(), "5FF00");
+    EXPECT_EQ(reg(9)->text(), "5FF00");
+}
+
+TEST_F(ConfigWindowTest, TheUpperArrowRaisesTheDivider) {
+    select_tab(1);
+    auto* spin = widget<SpinArrows>(w.VScroll_fbA);
+    QTest::mouseClick(spin->upper(), Qt::LeftButton);
+    EXPECT_EQ(widget<QLineEdit>(w.fbA)->text(), "11");
+    EXPECT_EQ(widget<QLineEdit>(w.VCO)->text(), "220");
+    QTest::mouseClick(spin->lower(), Qt::LeftButton);
+    QTest::mouseClick(spin->lower(), Qt::LeftButton);
+    EXPECT_EQ(widget<QLineEdit>(w.fbA)->text(), "9");
+}
+
+TEST_F(ConfigWindowTest, PickingACrystalWithTheTestSwitchOffShowsTheHint) {
+    auto* crystals = widget<QComboBox>(w.crylist);
+    pick(*crystals, 1);
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].title, "提示");
+    EXPECT_EQ(platform.messages[0].text, "请打开TestMode开关");
+    EXPECT_EQ(crystals->currentText(), "16.368");
+    EXPECT_EQ(widget<QLineEdit>(w.JXfreq)->text(), "8.184");
+    EXPECT_EQ(reg(9)->text(), "23700");
+}
+
+TEST_F(ConfigWindowTest, TheFrequencySwitchOpensTheLoFrameForTyping) {
+    auto* freq = widget<QCheckBox>(w.Freq_ck);
+    QTest::mouseClick(freq, Qt::LeftButton, {}, QPoint(6, freq->height() / 2));
+    EXPECT_TRUE(widget(w.ch1bz)->isEnabled());
+    auto* lo = widget<QComboBox>(w.ch1bz);
+    lo->lineEdit()->setFocus();
+    lo->lineEdit()->selectAll();
+    QTest::keyClicks(lo->lineEdit(), "1207");
+    EXPECT_EQ(w.ch1bz.text(), "1207");
+    EXPECT_EQ(reg(2)->text(), to_qstring(w.reg2_te.text()));
+    lo->lineEdit()->selectAll();
+    QTest::keyClicks(lo->lineEdit(), "99999");
+    EXPECT_EQ(w.ch1bz.back_color(), kPureRed);
+    EXPECT_EQ(lo->lineEdit()->palette().color(QPalette::Active, QPalette::Base), QColor(255, 0, 0));
+}
+
+TEST_F(ConfigWindowTest, AfterTheGameIsWonAClickOpensEveryRegisterBox) {
+    select_tab(3);
+    QTest::mouseClick(reg(30), Qt::LeftButton);
+    EXPECT_TRUE(reg(30)->isReadOnly());
+    module.RegsUnlocked = 1;
+    QTest::mouseClick(reg(30), Qt::LeftButton);
+    for (int n = 0; n < kRegisterCount; ++n) {
+        EXPECT_FALSE(reg(n)->isReadOnly()) << n;
+    }
+    reg(30)->selectAll();
+    QTest::keyClicks(reg(30), "abc");
+    EXPECT_EQ(w.Text1[30].text(), "abc");
+    EXPECT_FALSE(marked(30));
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "qt/file_filter.h"
-#include "qt/typed_key.h"
 #include "qt/qt_text.h"
+#include "qt/typed_key.h"
 
 namespace kv::qt::test {
 namespace {
