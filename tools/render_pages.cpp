@@ -6,7 +6,9 @@
 #include <QPixmap>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
+#include <functional>
 
 #include "qt/config_window.h"
 #include "qt/desktop.h"
@@ -25,6 +27,20 @@ bool save(QWidget& window, const QDir& out, const QString& name) {
     }
     std::printf("%s %dx%d\n", qPrintable(file), window.width(), window.height());
     return true;
+}
+
+// Runs a procedure that brings up a modal box, saves the box and closes it.
+bool save_box(const std::function<void()>& procedure, const QDir& out, const QString& name) {
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box != nullptr) {
+            saved = save(*box, out, name);
+            box->close();
+        }
+    });
+    procedure();
+    return saved;
 }
 
 }  // namespace
@@ -52,6 +68,11 @@ int main(int argc, char** argv) {
         if (!save(window, out, QStringLiteral("page%1.png").arg(tab + 1))) {
             return 1;
         }
+    }
+    kv::Kv2841a& w = application.window();
+    if (!save_box([&w] { w.Direction_Click(); }, out, "usage_box.png") ||
+        !save_box([&w] { w.about_Click(); }, out, "about_box.png")) {
+        return 1;
     }
     application.show_mini_game();
     return desktop.game_window() != nullptr && save(*desktop.game_window(), out, "game.png") ? 0

@@ -73,7 +73,7 @@ QWidget* crystal_and_reset(Bindings& bind, Kv2841a& w, QWidget* page) {
     layout->addWidget(crystal);
     QGroupBox* reset = bind.frame(w.Frame19, column);
     auto* reset_layout = new QHBoxLayout(reset);
-    reset_layout->addWidget(bind.command_button(w.ResetAll, reset));
+    reset_layout->addWidget(bind.command_button(w.ResetAll, reset), 0, Qt::AlignHCenter);
     layout->addWidget(reset);
     layout->addStretch(1);
     return column;

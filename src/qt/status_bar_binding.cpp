@@ -1,6 +1,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -13,13 +14,19 @@ namespace {
 
 constexpr int kClockTickMs = 1000;
 
+// The locale's short time form without its seconds: "HH:mm:ss" -> "HH:mm".
+QString hours_and_minutes(const QLocale& locale) {
+    static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));
+    return locale.timeFormat(QLocale::ShortFormat).remove(seconds);
+}
+
 QString panel_text(const StatusBar::Panel& panel, const QDateTime& now) {
     const QLocale locale;
     switch (panel.style) {
         case StatusBar::PanelStyle::Date:
             return locale.toString(now.date(), QLocale::ShortFormat);
         case StatusBar::PanelStyle::Time:
-            return locale.toString(now.time(), QLocale::ShortFormat);
+            return locale.toString(now.time(), hours_and_minutes(locale));
         case StatusBar::PanelStyle::Text:
             break;
     }

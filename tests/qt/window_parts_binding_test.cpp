@@ -112,7 +112,7 @@ TEST_F(WindowParts, StatusBarShowsTheTextDateAndTimePanels) {
                      {{StatusBar::PanelStyle::Text, "Korvane"},
                       {StatusBar::PanelStyle::Date, ""},
                       {StatusBar::PanelStyle::Time, ""}}};
-    const QDateTime noon(QDate(2018, 10, 1), QTime(12, 34));
+    const QDateTime noon(QDate(2018, 10, 1), QTime(12, 34, 56));
     Bindings bind;
     auto* bar = place(new QStatusBar(&host));
     bind.status_bar(status, *bar, [noon] { return noon; });
@@ -120,8 +120,10 @@ TEST_F(WindowParts, StatusBarShowsTheTextDateAndTimePanels) {
     EXPECT_EQ(bar->findChild<QLabel*>("panel1")->text(), "Korvane");
     EXPECT_EQ(bar->findChild<QLabel*>("panel2")->text(),
               locale.toString(noon.date(), QLocale::ShortFormat));
-    EXPECT_EQ(bar->findChild<QLabel*>("panel3")->text(),
-              locale.toString(noon.time(), QLocale::ShortFormat));
+    const QString time = bar->findChild<QLabel*>("panel3")->text();
+    EXPECT_TRUE(time.contains(QStringLiteral("12")) && time.contains(QStringLiteral("34")))
+        << time.toStdString();
+    EXPECT_FALSE(time.contains(QStringLiteral("56")));
 }
 
 TEST_F(WindowParts, BoardCellShowsItsColourAndTakesClicks) {
