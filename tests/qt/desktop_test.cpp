@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "modal_answerer.h"
@@ -123,6 +125,42 @@ TEST_F(DesktopTest, ABoxOfTheWindowItselfIsNoComingBack) {
     EXPECT_EQ(boxes.boxes[0].icon, QMessageBox::Question);
     activate(config());
     EXPECT_EQ(QApplication::focusWidget(), word);
+}
+
+TEST_F(DesktopTest, SavingAsksForANameAndBeforeReplacingAFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("regs.txt");
+    boxes.file_names = {path, path};
+    QTest::keyClick(&config(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(boxes.dialogs.size(), 1U);
+    EXPECT_EQ(boxes.dialogs[0].title, "保存文件");
+    EXPECT_EQ(boxes.dialogs[0].filters, QStringList{"Text_Files(*.txt) (*.txt)"});
+    EXPECT_FALSE(boxes.dialogs[0].asks_before_replacing);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.startsWith("FFF00\t011D5\t"));
+    EXPECT_EQ(saved.count('\t'), 44);
+    file.close();
+    boxes.answers = {QMessageBox::No};
+    w().Text1[0].set_text("12345");
+    activate(config());
+    QTest::keyClick(&config(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(boxes.dialogs.size(), 2U);
+    EXPECT_TRUE(boxes.dialogs[1].offered.value(0).endsWith("regs.txt"));
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].title, "警告");
+    EXPECT_EQ(boxes.boxes[0].text, "regs.txt文件已经存在，是否替换？");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), saved);
+}
+
+TEST_F(DesktopTest, CancellingTheDialogWritesNothing) {
+    config().findChild<QAction*>("save_file")->trigger();
+    ASSERT_EQ(boxes.dialogs.size(), 1U);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(config().focusWidget(), widget(w().FocusSeter));
 }
 
 }  // namespace
