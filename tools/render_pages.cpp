@@ -75,6 +75,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     application.show_mini_game();
-    return desktop.game_window() != nullptr && save(*desktop.game_window(), out, "game.png") ? 0
-                                                                                             : 1;
+    kv::qt::GameWindow* game = desktop.game_window();
+    if (game == nullptr) {
+        return 1;
+    }
+    // One move, so that both cell colours show.
+    QTest::mouseClick(game->bindings().widget_of(application.mini_game()->minibox[44]),
+                      Qt::LeftButton);
+    return save(*game, out, "game.png") ? 0 : 1;
 }

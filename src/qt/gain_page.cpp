@@ -2,10 +2,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 #include "panel/kv2841a.h"
 #include "qt/bindings.h"
@@ -28,6 +31,7 @@ constexpr int kGainCharacters = 5;
 constexpr int kWordCharacters = 6;
 constexpr int kSwitchColumn = 5;
 constexpr int kGainColumn = 7;
+constexpr int kColumnGap = 16;
 
 struct Channel {
     Frame& frame;
@@ -71,9 +75,9 @@ QGroupBox* channel_frame(Bindings& bind, const Channel& channel, QWidget* page) 
     QGroupBox* frame = bind.frame(channel.frame, page);
     auto* grid = page_grid(frame);
     add_lists(bind, channel, *grid, frame);
-    grid->setColumnMinimumWidth(kSwitchColumn - 1, 16);
+    grid->setColumnMinimumWidth(kSwitchColumn - 1, kColumnGap);
     grid->addWidget(bind.check_box(channel.agc_switch, frame), 0, kSwitchColumn);
-    grid->setColumnMinimumWidth(kGainColumn - 1, 16);
+    grid->setColumnMinimumWidth(kGainColumn - 1, kColumnGap);
     add_gain_row(bind, kAnalogRow, channel.analog, 0, *grid, frame);
     add_gain_row(bind, kDigitalRow, channel.digital, 1, *grid, frame);
     QLineEdit* word = bind.text_box(channel.word, frame);
@@ -86,9 +90,29 @@ QGroupBox* channel_frame(Bindings& bind, const Channel& channel, QWidget* page) 
 
 // Channel 1 also holds the IF-amplifier switch that acts on all channels.
 void add_ifa_switch(Bindings& bind, Kv2841a& w, QGroupBox& frame) {
-    auto* grid = static_cast<QGridLayout*>(frame.layout());
-    grid->addWidget(bind.check_box(w.CH1_IFA_SW, &frame), 1, kSwitchColumn);
-    grid->addWidget(caption("全通道", &frame), 1, kSwitchColumn + 1);
+    auto* cell = new QWidget(&frame);
+    auto* row = new QHBoxLayout(cell);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(bind.check_box(w.CH1_IFA_SW, cell));
+    row->addWidget(caption("全通道", cell));
+    static_cast<QGridLayout*>(frame.layout())->addWidget(cell, 1, kSwitchColumn);
+}
+
+// The switch columns of all three frames as wide as channel 1's, so that the
+// gain boxes of the three channels stand one under the other.
+void align_switch_columns(const std::vector<QGroupBox*>& frames) {
+    int width = 0;
+    for (QGroupBox* frame : frames) {
+        auto* grid = static_cast<QGridLayout*>(frame->layout());
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            if (QLayoutItem* item = grid->itemAtPosition(row, kSwitchColumn)) {
+                width = std::max(width, item->sizeHint().width());
+            }
+        }
+    }
+    for (QGroupBox* frame : frames) {
+        static_cast<QGridLayout*>(frame->layout())->setColumnMinimumWidth(kSwitchColumn, width);
+    }
 }
 
 }  // namespace
@@ -104,13 +128,16 @@ QWidget* gain_page(Bindings& bind, Kv2841a& w) {
         {w.Frame16, w.CH3_AGC_SW, w.CH3_RF_Gain, w.CH3_AGC_Gain, w.CH3_IFA_Gain, w.CH3_OBuffer,
          w.CH3_AC_Gain, w.CH3_DC_Gain, 12, w.Reg12_Show},
     };
+    std::vector<QGroupBox*> frames;
     for (const Channel& channel : channels) {
         QGroupBox* frame = channel_frame(bind, channel, page);
         if (&channel.frame == &w.Frame18) {
             add_ifa_switch(bind, w, *frame);
         }
         layout->addWidget(frame);
+        frames.push_back(frame);
     }
+    align_switch_columns(frames);
     layout->addStretch(1);
     return page;
 }
