@@ -23,7 +23,7 @@ inline constexpr int kRegisterCount = 44;
 // window is built; a procedure reads and writes controls and keeps no copy of a
 // word. The window draws nothing: a view binds to its controls.
 class Kv2841a final {
-  public:
+public:
     Kv2841a(Module& module, Platform& platform);
     Kv2841a(const Kv2841a&) = delete;
     Kv2841a& operator=(const Kv2841a&) = delete;
@@ -283,7 +283,7 @@ class Kv2841a final {
     // Shows one of the four page frames and hides the other three.
     void show_page(const Frame& page);
 
-  private:
+private:
     void apply_design_state();
     void apply_working_clock();
     void attach_panel();
