@@ -93,6 +93,18 @@ QFrame* detector_block(QWidget* parent) {
     return frame;
 }
 
+QWidget* word_and_reset(Bindings& bind, Kv2841a& w, QWidget* page) {
+    auto* column = new QWidget(page);
+    auto* grid = page_grid(column);
+    QLineEdit* word = bind.text_box(w.reg9_val, column);
+    fit_characters(*word, kWordCharacters);
+    grid->addWidget(caption(register_name(9), column, word), 0, 0);
+    grid->addWidget(word, 0, 1);
+    grid->addWidget(bind.command_button(w.RessetAll2, column), 1, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    return column;
+}
+
 QWidget* diagram(Bindings& bind, Kv2841a& w, QWidget* page) {
     auto* diagram = new BlockDiagram(page);
     auto* grid = new QGridLayout(diagram);
@@ -122,6 +134,7 @@ QWidget* diagram(Bindings& bind, Kv2841a& w, QWidget* page) {
     grid->addWidget(feedback, 1, 4, Qt::AlignCenter);
     diagram->add_arrow(vco, feedback, BlockDiagram::Route::Down);
     diagram->add_arrow(feedback, detector, BlockDiagram::Route::LeftUp);
+    grid->addWidget(word_and_reset(bind, w, diagram), 1, 5, 1, 2, Qt::AlignCenter);
     grid->setColumnStretch(column, 1);
     return diagram;
 }
@@ -138,30 +151,13 @@ QGroupBox* formula_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
     return frame;
 }
 
-QWidget* word_and_reset(Bindings& bind, Kv2841a& w, QWidget* page) {
-    auto* column = new QWidget(page);
-    auto* grid = page_grid(column);
-    QLineEdit* word = bind.text_box(w.reg9_val, column);
-    fit_characters(*word, kWordCharacters);
-    grid->addWidget(caption(register_name(9), column, word), 0, 0);
-    grid->addWidget(word, 0, 1);
-    grid->addWidget(bind.command_button(w.RessetAll2, column), 1, 0, 1, 2);
-    grid->setRowStretch(2, 1);
-    return column;
-}
-
 }  // namespace
 
 QWidget* clock_page(Bindings& bind, Kv2841a& w) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(diagram(bind, w, page));
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(formula_frame(bind, w, page));
-    lower->addSpacing(24);
-    lower->addWidget(word_and_reset(bind, w, page));
-    lower->addStretch(1);
-    layout->addLayout(lower);
+    layout->addWidget(formula_frame(bind, w, page), 0, Qt::AlignHCenter);
     layout->addStretch(1);
     return page;
 }

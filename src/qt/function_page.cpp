@@ -57,10 +57,11 @@ QGroupBox* bandwidth_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
         add_row(*grid, row++, QString::fromUtf8(label), list_box(bind, *list, frame), kMHz);
     }
     add_row(*grid, row, register_name(1), word_box(bind, w.reg1_te, frame));
-    grid->setColumnStretch(3, 1);
+    keep_to_top_left(*grid);
     return frame;
 }
 
+// The crystal list over the frame of the reset button.
 QWidget* crystal_and_reset(Bindings& bind, Kv2841a& w, QWidget* page) {
     auto* column = new QWidget(page);
     auto* layout = new QVBoxLayout(column);
@@ -69,13 +70,12 @@ QWidget* crystal_and_reset(Bindings& bind, Kv2841a& w, QWidget* page) {
     auto* grid = page_grid(crystal);
     grid->addWidget(list_box(bind, w.crylist, crystal), 0, 0);
     grid->addWidget(caption(kMHz, crystal), 0, 1);
-    grid->setColumnStretch(2, 1);
+    keep_to_top_left(*grid);
     layout->addWidget(crystal);
     QGroupBox* reset = bind.frame(w.Frame19, column);
     auto* reset_layout = new QHBoxLayout(reset);
     reset_layout->addWidget(bind.command_button(w.ResetAll, reset), 0, Qt::AlignHCenter);
-    layout->addWidget(reset);
-    layout->addStretch(1);
+    layout->addWidget(reset, 1);
     return column;
 }
 
@@ -88,18 +88,26 @@ struct LoChannel {
     TextBox& high_word;
 };
 
+// The frequency and its error on the left, the two words on the right:
+//   [1176    v] MHz        REG2 [32178]
+//   偏差 [1.9073541] Hz    REG3 [28F5C]
 QGroupBox* lo_frame(Bindings& bind, const LoChannel& channel, QWidget* parent) {
     QGroupBox* frame = bind.frame(channel.frame, parent);
     auto* grid = page_grid(frame);
-    QComboBox* lo = list_box(bind, channel.lo, frame);
-    grid->addWidget(lo, 0, 1);
+    grid->addWidget(list_box(bind, channel.lo, frame), 0, 1);
     grid->addWidget(caption(kMHz, frame), 0, 2);
     QLineEdit* deviation = bind.text_box(channel.deviation, frame);
     fit_characters(*deviation, kDeviationCharacters);
     add_row(*grid, 1, QStringLiteral("偏差"), deviation, kHz);
-    add_row(*grid, 2, register_name(channel.low_reg), word_box(bind, channel.low_word, frame));
-    add_row(*grid, 3, register_name(channel.low_reg + 1), word_box(bind, channel.high_word, frame));
     grid->setColumnStretch(3, 1);
+    const std::pair<int, TextBox*> words[] = {{channel.low_reg, &channel.low_word},
+                                              {channel.low_reg + 1, &channel.high_word}};
+    int row = 0;
+    for (const auto& [reg, box] : words) {
+        QLineEdit* edit = word_box(bind, *box, frame);
+        grid->addWidget(caption(register_name(reg), frame, edit), row, 4);
+        grid->addWidget(edit, row++, 5);
+    }
     return frame;
 }
 
@@ -112,7 +120,7 @@ QGroupBox* frequency_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
         {w.Frame11, w.ch3bz, w.Ch3_Deviation, w.reg6_te, 6, w.reg7_te},
     };
     for (const LoChannel& channel : channels) {
-        layout->addWidget(lo_frame(bind, channel, frame));
+        layout->addWidget(lo_frame(bind, channel, frame), 1);
     }
     return frame;
 }
@@ -125,21 +133,24 @@ QGroupBox* switch_frame(Bindings& bind, Frame& inner, CheckBox& on, OptionButton
     layout->addWidget(bind.check_box(on, frame));
     layout->addWidget(bind.option_button(first, frame));
     layout->addWidget(bind.option_button(second, frame));
+    layout->addStretch(1);
     return frame;
 }
 
+// The two switch frames side by side, their words under them.
 QGroupBox* output_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
     QGroupBox* frame = bind.frame(w.Frame6, page);
-    auto* layout = new QHBoxLayout(frame);
-    layout->addWidget(switch_frame(bind, w.Frame17, w.ACout, w.danduan, w.chafen, frame));
-    layout->addWidget(switch_frame(bind, w.Frame15, w.DCout, w.Option2bit, w.Option4bit, frame));
-    auto* words = new QWidget(frame);
-    auto* grid = page_grid(words);
-    add_row(*grid, 0, register_name(8), word_box(bind, w.outmode, words));
-    add_row(*grid, 1, register_name(23), word_box(bind, w.Reg23Ctrl, words));
-    grid->setRowStretch(2, 1);
-    layout->addWidget(words);
-    layout->addStretch(1);
+    auto* grid = page_grid(frame);
+    grid->addWidget(switch_frame(bind, w.Frame17, w.ACout, w.danduan, w.chafen, frame), 0, 0, 1, 2);
+    grid->addWidget(switch_frame(bind, w.Frame15, w.DCout, w.Option2bit, w.Option4bit, frame), 0, 2,
+                    1, 2);
+    const std::pair<int, TextBox*> words[] = {{8, &w.outmode}, {23, &w.Reg23Ctrl}};
+    int column = 0;
+    for (const auto& [reg, box] : words) {
+        QLineEdit* edit = word_box(bind, *box, frame);
+        grid->addWidget(caption(register_name(reg), frame, edit), 1, column++, Qt::AlignRight);
+        grid->addWidget(edit, 1, column++, Qt::AlignLeft);
+    }
     return frame;
 }
 
@@ -151,21 +162,24 @@ QGroupBox* test_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
         grid->addWidget(bind.check_box(*check, frame), row++, 0, 1, 2);
     }
     add_row(*grid, row, register_name(40), word_box(bind, w.testmode, frame));
-    grid->setColumnStretch(2, 1);
+    keep_to_top_left(*grid);
     return frame;
 }
 
 }  // namespace
 
+// The settings frames side by side, the three channel LOs in a row under them.
 QWidget* function_page(Bindings& bind, Kv2841a& w) {
     auto* page = new QWidget;
-    auto* grid = page_grid(page);
-    grid->addWidget(bandwidth_frame(bind, w, page), 0, 0);
-    grid->addWidget(crystal_and_reset(bind, w, page), 0, 1);
-    grid->addWidget(test_frame(bind, w, page), 0, 2);
-    grid->addWidget(frequency_frame(bind, w, page), 1, 0, 1, 3);
-    grid->addWidget(output_frame(bind, w, page), 2, 0, 1, 3);
-    grid->setRowStretch(3, 1);
+    auto* layout = new QVBoxLayout(page);
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(bandwidth_frame(bind, w, page), 1);
+    settings->addWidget(crystal_and_reset(bind, w, page), 1);
+    settings->addWidget(output_frame(bind, w, page), 1);
+    settings->addWidget(test_frame(bind, w, page), 1);
+    layout->addLayout(settings);
+    layout->addWidget(frequency_frame(bind, w, page));
+    layout->addStretch(1);
     return page;
 }
 

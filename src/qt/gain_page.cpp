@@ -31,6 +31,7 @@ constexpr int kGainCharacters = 5;
 constexpr int kWordCharacters = 6;
 constexpr int kSwitchColumn = 5;
 constexpr int kGainColumn = 7;
+constexpr int kWordColumn = 11;
 constexpr int kColumnGap = 16;
 
 struct Channel {
@@ -80,11 +81,15 @@ QGroupBox* channel_frame(Bindings& bind, const Channel& channel, QWidget* page) 
     grid->setColumnMinimumWidth(kGainColumn - 1, kColumnGap);
     add_gain_row(bind, kAnalogRow, channel.analog, 0, *grid, frame);
     add_gain_row(bind, kDigitalRow, channel.digital, 1, *grid, frame);
+    grid->setColumnMinimumWidth(kWordColumn - 1, kColumnGap);
     QLineEdit* word = bind.text_box(channel.word, frame);
     fit_characters(*word, kWordCharacters);
-    grid->addWidget(caption(register_name(channel.reg), frame, word), 2, kGainColumn);
-    grid->addWidget(word, 2, kGainColumn + 1);
-    grid->setColumnStretch(kGainColumn + 3, 1);
+    grid->addWidget(caption(register_name(channel.reg), frame, word), 0, kWordColumn, 2, 1);
+    grid->addWidget(word, 0, kWordColumn + 1, 2, 1);
+    // The room left over goes between the groups, not after the last.
+    for (int gap : {kSwitchColumn - 1, kGainColumn - 1, kWordColumn - 1}) {
+        grid->setColumnStretch(gap, 1);
+    }
     return frame;
 }
 

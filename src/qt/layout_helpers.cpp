@@ -39,6 +39,11 @@ QGridLayout* page_grid(QWidget* parent) {
     return grid;
 }
 
+void keep_to_top_left(QGridLayout& grid) {
+    grid.setColumnStretch(grid.columnCount(), 1);
+    grid.setRowStretch(grid.rowCount(), 1);
+}
+
 QString register_name(int n) {
     return QStringLiteral("REG%1").arg(n);
 }

@@ -23,6 +23,9 @@ void fit_characters(QWidget& field, int characters);
 // A grid with the spacing the pages share.
 QGridLayout* page_grid(QWidget* parent);
 
+// Keeps a grid's cells together at its top left when its widget grows.
+void keep_to_top_left(QGridLayout& grid);
+
 // The name of register n, as the window labels it: "REG9".
 [[nodiscard]] QString register_name(int n);
 

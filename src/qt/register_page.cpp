@@ -18,6 +18,8 @@ namespace {
 
 constexpr int kRows = 11;
 constexpr int kWordCharacters = 6;
+constexpr int kButtonCharacters = 12;
+constexpr int kButtonGap = 32;
 
 QWidget* register_table(Bindings& bind, Kv2841a& w, QWidget* page) {
     auto* table = new QWidget(page);
@@ -32,9 +34,8 @@ QWidget* register_table(Bindings& bind, Kv2841a& w, QWidget* page) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, row, column);
         grid->addWidget(box, row, column + 1);
-        if (column > 0) {
-            grid->setColumnMinimumWidth(column, 56);
-        }
+        // The columns share the width of the page; each name keeps to its box.
+        grid->setColumnStretch(column, 1);
     }
     return table;
 }
@@ -44,7 +45,9 @@ QWidget* buttons(Bindings& bind, Kv2841a& w, QWidget* page) {
     auto* layout = new QVBoxLayout(column);
     for (CommandButton* button :
          {&w.default_reg_list, &w.save_reg_list, &w.SaveHexList, &w.SaveTipList}) {
-        layout->addWidget(bind.command_button(*button, column));
+        QPushButton* widget = bind.command_button(*button, column);
+        fit_characters(*widget, kButtonCharacters);
+        layout->addWidget(widget);
     }
     layout->addStretch(1);
     return column;
@@ -55,10 +58,9 @@ QWidget* buttons(Bindings& bind, Kv2841a& w, QWidget* page) {
 QWidget* register_page(Bindings& bind, Kv2841a& w) {
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
-    layout->addWidget(register_table(bind, w, page), 0, Qt::AlignTop);
-    layout->addSpacing(24);
+    layout->addWidget(register_table(bind, w, page), 1, Qt::AlignTop);
+    layout->addSpacing(kButtonGap);
     layout->addWidget(buttons(bind, w, page));
-    layout->addStretch(1);
     return page;
 }
 
