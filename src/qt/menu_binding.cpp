@@ -11,7 +11,7 @@ namespace kv::qt {
 namespace {
 
 void refresh_action(QAction& action, const MenuItem& item) {
-    action.setText(caption_text(item.caption()));
+    action.setText(menu_caption_text(item.caption()));
     action.setEnabled(item.enabled());
     action.setVisible(item.visible());
 }

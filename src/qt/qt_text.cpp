@@ -38,6 +38,11 @@ QString caption_text(std::string_view caption) {
     return to_qstring(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+QString menu_caption_text(std::string_view caption) {
+    static const QRegularExpression access_key(QStringLiteral("\\(([A-Za-z])\\)$"));
+    return caption_text(caption).replace(access_key, QStringLiteral("(&\\1)"));
+}
+
 QStringList caption_words(std::string_view caption) {
     static const QRegularExpression blanks(QStringLiteral("\\s{2,}"));
     return to_qstring(caption).trimmed().split(blanks, Qt::SkipEmptyParts);

@@ -15,74 +15,33 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "config_window_host.h"
 #include "panel/kv2841a.h"
 #include "qt/config_window.h"
 #include "qt/qt_text.h"
 #include "qt/spin_arrows.h"
-#include "support/fake_platform.h"
 
 namespace kv::qt::test {
 namespace {
 
-// The configuration window on a scripted platform, loaded and shown.
-class ConfigWindowTest : public ::testing::Test {
-protected:
-    ConfigWindowTest() {
-        w.Form_Load();
-        window = std::make_unique<ConfigWindow>(
-            w, [] { return QDateTime(QDate(2018, 10, 1), QTime(9, 30)); });
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    template <typename W = QWidget>
-    W* widget(const Control& control) const {
-        return qobject_cast<W*>(window->bindings().widget_of(control));
-    }
-
-    QLineEdit* reg(int n) const { return widget<QLineEdit>(w.Text1[static_cast<std::size_t>(n)]); }
-
-    bool marked(int n) const {
-        return reg(n)->palette().color(QPalette::Active, QPalette::Base) ==
-               QApplication::palette().color(QPalette::Active, QPalette::Highlight);
-    }
-
-    void pick(QComboBox& combo, int row) const {
-        combo.showPopup();
-        QAbstractItemView* view = combo.view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(row, 0)).center());
-    }
-
-    void select_tab(int index) const {
-        QTest::mouseClick(window->tab_bar(), Qt::LeftButton, {},
-                          window->tab_bar()->tabRect(index).center());
-    }
-
-    kv::test::FakePlatform platform;
-    Module module;
-    Kv2841a w{module, platform};
-    std::unique_ptr<ConfigWindow> window;
-};
+using ConfigWindowTest = ConfigWindowHost;
 
 TEST_F(ConfigWindowTest, CaptionMenusAndTabs) {
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("KV2841A寄存器配置工具"));
     const QList<QAction*> top = window->menuBar()->actions();
     ASSERT_EQ(top.size(), 3);
-    EXPECT_EQ(top[0]->text(), QString::fromUtf8("文件(F)"));
-    EXPECT_EQ(top[1]->text(), QString::fromUtf8("帮助(H)"));
-    EXPECT_EQ(top[2]->text(), QString::fromUtf8("使用说明"));
+    EXPECT_EQ(top[0]->iconText(), QString::fromUtf8("文件(F)"));
+    EXPECT_EQ(top[1]->iconText(), QString::fromUtf8("帮助(H)"));
+    EXPECT_EQ(top[2]->iconText(), QString::fromUtf8("使用说明"));
     EXPECT_EQ(top[2]->menu(), nullptr);
     QStringList files;
     for (QAction* item : top[0]->menu()->actions()) {
-        files << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        files << (item->isSeparator() ? QStringLiteral("-") : item->iconText());
     }
     EXPECT_EQ(files.join('|'), QString::fromUtf8("打开(O)|KV2841A|-|保存(S)|-|退出"));
     QStringList help;
     for (QAction* item : top[1]->menu()->actions()) {
-        help << item->text();
+        help << item->iconText();
     }
     EXPECT_EQ(help.join('|'), QString::fromUtf8("提示|版本|关于"));
     QStringList tabs;

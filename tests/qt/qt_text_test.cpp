@@ -32,6 +32,22 @@ TEST(QtText, CaptionWordsSplitAtRunsOfBlanks) {
     EXPECT_EQ(caption_words("默 认"), QStringList{QString::fromUtf8("默 认")});
 }
 
+struct MenuCaptionRow {
+    const char* caption;
+    const char* shown;
+};
+
+TEST(QtText, AMenuCaptionTakesItsBracketedLetterAsItsAltKey) {
+    const MenuCaptionRow rows[] = {
+        {"文件(F)", "文件(&F)"},  {"保存(S)", "保存(&S)"}, {"KV2841A", "KV2841A"},
+        {"使用说明", "使用说明"}, {"A&B(C)", "A&&B(&C)"},  {"(F) first", "(F) first"},
+        {"LV(3)", "LV(3)"},
+    };
+    for (const MenuCaptionRow& row : rows) {
+        EXPECT_EQ(menu_caption_text(row.caption), QString::fromUtf8(row.shown)) << row.caption;
+    }
+}
+
 struct KeyRow {
     const char* name;
     Qt::Key key;

@@ -43,17 +43,17 @@ TEST_F(WindowParts, MenusHoldTheirItemsSeparatorsAndShortcuts) {
     bind.menu(m.Direction, *bar);
     const QList<QAction*> top = bar->actions();
     ASSERT_EQ(top.size(), 2);
-    EXPECT_EQ(top[0]->text(), QString::fromUtf8("文件(F)"));
+    EXPECT_EQ(top[0]->iconText(), QString::fromUtf8("文件(F)"));
     ASSERT_NE(top[0]->menu(), nullptr);
     const QList<QAction*> items = top[0]->menu()->actions();
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), QString::fromUtf8("保存(S)"));
+    EXPECT_EQ(items[2]->iconText(), QString::fromUtf8("保存(S)"));
     EXPECT_EQ(items[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     items[2]->trigger();
     EXPECT_EQ(top[1]->menu(), nullptr);
-    EXPECT_EQ(top[1]->text(), QString::fromUtf8("使用说明"));
+    EXPECT_EQ(top[1]->iconText(), QString::fromUtf8("使用说明"));
     top[1]->trigger();
     EXPECT_EQ(clicks, (std::vector<std::string>{"save_file", "Direction"}));
 }

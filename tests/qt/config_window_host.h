@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+#include <memory>
+
+#include "panel/kv2841a.h"
+#include "qt/config_window.h"
+#include "support/fake_platform.h"
+
+namespace kv::qt::test {
+
+// The configuration window on a scripted platform, loaded, shown and active,
+// with the person's ways of reaching its widgets.
+class ConfigWindowHost : public ::testing::Test {
+protected:
+    ConfigWindowHost() {
+        w.Form_Load();
+        window = std::make_unique<ConfigWindow>(
+            w, [] { return QDateTime(QDate(2018, 10, 1), QTime(9, 30)); });
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename W = QWidget>
+    W* widget(const Control& control) const {
+        return qobject_cast<W*>(window->bindings().widget_of(control));
+    }
+
+    QLineEdit* reg(int n) const { return widget<QLineEdit>(w.Text1[static_cast<std::size_t>(n)]); }
+
+    bool marked(int n) const {
+        return reg(n)->palette().color(QPalette::Active, QPalette::Base) ==
+               QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    }
+
+    // Opens the list and clicks the item in the row given.
+    void pick(QComboBox& combo, int row) const {
+        combo.showPopup();
+        QAbstractItemView* view = combo.view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(row, 0)).center());
+    }
+
+    void select_tab(int index) const {
+        QTest::mouseClick(window->tab_bar(), Qt::LeftButton, {},
+                          window->tab_bar()->tabRect(index).center());
+    }
+
+    kv::test::FakePlatform platform;
+    Module module;
+    Kv2841a w{module, platform};
+    std::unique_ptr<ConfigWindow> window;
+};
+
+}  // namespace kv::qt::test
