@@ -88,6 +88,13 @@ void expect_laid_out_cleanly(const QWidget& parent) {
     }
 }
 
+TEST_F(WindowLayout, RunsAtTheScaleAsked) {
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    EXPECT_DOUBLE_EQ(window->devicePixelRatio(), scale);
+}
+
 TEST_F(WindowLayout, EveryPageHasRoomForAllItShows) {
     for (int tab = 0; tab < window->tab_bar()->count(); ++tab) {
         select_tab(tab);
