@@ -41,13 +41,14 @@ protected:
                QApplication::palette().color(QPalette::Active, QPalette::Highlight);
     }
 
-    // Opens the list and clicks the item in the row given.
+    // Opens the list, scrolls to the item in the row given and clicks it.
     void pick(QComboBox& combo, int row) const {
         combo.showPopup();
         QAbstractItemView* view = combo.view();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(row, 0)).center());
+        const QModelIndex item = view->model()->index(row, 0);
+        view->scrollTo(item);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
     }
 
     void select_tab(int index) const {

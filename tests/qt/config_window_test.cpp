@@ -9,11 +9,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <vector>
 
 #include "config_window_host.h"
 #include "panel/kv2841a.h"
@@ -222,6 +225,107 @@ TEST_F(ConfigWindowTest, AfterTheGameIsWonAClickOpensEveryRegisterBox) {
     QTest::keyClicks(reg(30), "abc");
     EXPECT_EQ(w.Text1[30].text(), "abc");
     EXPECT_FALSE(marked(30));
+}
+
+TEST_F(ConfigWindowTest, OptionButtonsOfTheOutputFrameAreExclusiveOnTheWindow) {
+    for (const CheckBox* check : {&w.ADC_ck, &w.D2S_ck}) {
+        auto* box = widget<QCheckBox>(*check);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+    auto* single = widget<QRadioButton>(w.danduan);
+    auto* differential = widget<QRadioButton>(w.chafen);
+    ASSERT_TRUE(single->isEnabled());
+    const QString before = reg(8)->text();
+    QTest::mouseClick(single, Qt::LeftButton, {}, QPoint(6, single->height() / 2));
+    EXPECT_TRUE(single->isChecked());
+    EXPECT_FALSE(differential->isChecked());
+    EXPECT_TRUE(w.danduan.value());
+    EXPECT_FALSE(w.chafen.value());
+    EXPECT_NE(reg(8)->text(), before);
+    EXPECT_EQ(reg(8)->text(), to_qstring(w.outmode.text()));
+    EXPECT_EQ(widget<QLineEdit>(w.outmode)->text(), reg(8)->text());
+    EXPECT_TRUE(marked(8));
+    QTest::mouseClick(differential, Qt::LeftButton, {}, QPoint(6, differential->height() / 2));
+    EXPECT_FALSE(single->isChecked());
+    EXPECT_EQ(reg(8)->text(), before);
+    EXPECT_FALSE(marked(8));
+}
+
+TEST_F(ConfigWindowTest, TheAgcSwitchOpensItsListAndAPickRewritesTheGainWord) {
+    select_tab(2);
+    auto* agc = widget<QComboBox>(w.CH1_AGC_Gain);
+    EXPECT_FALSE(agc->isEnabled());
+    auto* on = widget<QCheckBox>(w.CH1_AGC_SW);
+    QTest::mouseClick(on, Qt::LeftButton, {}, QPoint(6, on->height() / 2));
+    EXPECT_FALSE(on->isChecked());
+    EXPECT_EQ(w.CH1_AGC_SW.value(), 0);
+    ASSERT_TRUE(agc->isEnabled());
+    pick(*agc, 20);
+    EXPECT_EQ(agc->currentText(), "20");
+    EXPECT_EQ(w.CH1_AGC_Gain.text(), "20");
+    const QString word = to_qstring(w.Text1[10].text());
+    EXPECT_EQ(reg(10)->text(), word);
+    EXPECT_EQ(widget<QLineEdit>(w.Reg10_Show)->text(), word);
+    EXPECT_NE(word, "9965E");
+    EXPECT_TRUE(marked(10));
+    EXPECT_EQ(widget<QLineEdit>(w.CH1_AC_Gain)->text(), to_qstring(w.CH1_AC_Gain.text()));
+}
+
+TEST_F(ConfigWindowTest, TheResetButtonBringsBackTheDefaultsAndTakesTheFocus) {
+    pick(*widget<QComboBox>(w.Combo2), 3);
+    ASSERT_TRUE(marked(27));
+    QTest::mouseClick(widget<QPushButton>(w.ResetAll), Qt::LeftButton);
+    EXPECT_EQ(widget<QComboBox>(w.Combo2)->currentText(), "10");
+    EXPECT_EQ(reg(27)->text(), "FC030");
+    EXPECT_FALSE(marked(27));
+    EXPECT_TRUE(marked(19));
+    EXPECT_EQ(platform.focus.back(), "FocusSeter");
+}
+
+TEST_F(ConfigWindowTest, CtrlOOpensNothingAndChangesNothing) {
+    std::vector<QString> words;
+    for (int n = 0; n < kRegisterCount; ++n) {
+        words.push_back(reg(n)->text());
+    }
+    auto* open = window->findChild<QAction*>("open_file");
+    EXPECT_EQ(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(platform.events.empty());
+    for (int n = 0; n < kRegisterCount; ++n) {
+        EXPECT_EQ(reg(n)->text(), words[static_cast<std::size_t>(n)]) << n;
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Opens a menu of the bar with the mouse and clicks its item.
+void click_menu_item(QMenuBar& bar, int menu, const char* item) {
+    QAction* title = bar.actions()[menu];
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(title).center());
+    QMenu* drop_down = title->menu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(drop_down));
+    QAction* action = drop_down->findChild<QAction*>(item);
+    if (action == nullptr) {
+        action = bar.window()->findChild<QAction*>(item);
+    }
+    ASSERT_NE(action, nullptr) << item;
+    QTest::mouseClick(drop_down, Qt::LeftButton, {}, drop_down->actionGeometry(action).center());
+}
+
+TEST_F(ConfigWindowTest, MenusOpenWithTheMouseAndTheirItemsAct) {
+    click_menu_item(*window->menuBar(), 1, "edition");
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].title, "版本信息");
+    click_menu_item(*window->menuBar(), 0, "save_file");
+    EXPECT_EQ(platform.dialogs.size(), 1U);
+}
+
+TEST_F(ConfigWindowTest, AltAndTheBracketedLettersReachTheMenus) {
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
+    QMenu* files = window->menuBar()->actions()[0]->menu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(files));
+    QTest::keyClick(files, Qt::Key_S);
+    EXPECT_EQ(platform.dialogs.size(), 1U);
+    EXPECT_EQ(platform.focus.back(), "FocusSeter");
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -161,6 +164,80 @@ TEST_F(DesktopTest, CancellingTheDialogWritesNothing) {
     ASSERT_EQ(boxes.dialogs.size(), 1U);
     EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_EQ(config().focusWidget(), widget(w().FocusSeter));
+}
+
+// No text box shows a caret: the focus is in the sink, and no edit field of
+// either window has it.
+void expect_no_caret(ConfigWindow& window, QWidget* sink) {
+    EXPECT_EQ(QApplication::focusWidget(), sink);
+    for (const QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+        EXPECT_FALSE(edit->hasFocus()) << edit->objectName().toStdString();
+    }
+}
+
+TEST_F(DesktopTest, ATabSwitchLeavesNoCaret) {
+    auto* tabs = config().tab_bar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    auto* fbA = qobject_cast<QLineEdit*>(widget(w().fbA));
+    QTest::mouseClick(fbA, Qt::LeftButton, {}, fbA->rect().center());
+    ASSERT_TRUE(fbA->hasFocus());
+    for (int tab : {2, 3, 0, 1}) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        expect_no_caret(config(), widget(w().FocusSeter));
+    }
+}
+
+TEST_F(DesktopTest, EachResetButtonLeavesNoCaret) {
+    struct Row {
+        int tab;
+        const TextBox& box;
+        const CommandButton& button;
+    };
+    const Row rows[] = {{0, w().reg1_te, w().ResetAll},
+                        {1, w().fbA, w().RessetAll2},
+                        {3, w().Text1[0], w().default_reg_list}};
+    auto* tabs = config().tab_bar();
+    for (const Row& row : rows) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(row.tab).center());
+        widget(row.box)->setFocus();
+        ASSERT_TRUE(widget(row.box)->hasFocus()) << row.box.name();
+        QTest::mouseClick(widget(row.button), Qt::LeftButton);
+        expect_no_caret(config(), widget(w().FocusSeter));
+    }
+}
+
+TEST_F(DesktopTest, SavingFromTheRegisterPageLeavesNoCaret) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    boxes.file_names = {folder.filePath("regs.h")};
+    auto* tabs = config().tab_bar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    QTest::mouseClick(widget(w().SaveHexList), Qt::LeftButton);
+    ASSERT_EQ(boxes.dialogs.size(), 1U);
+    QFile file(folder.filePath("regs.h"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("0x00,0x0F,0xFF,0x00,\r\n0x01,0x00,0x11,0xD5,\r\n"));
+    activate(config());
+    expect_no_caret(config(), widget(w().FocusSeter));
+}
+
+TEST_F(DesktopTest, TheLoSpacingWarningIsAnsweredAndTheTypedFrequencyStays) {
+    auto* freq = qobject_cast<QAbstractButton*>(widget(w().Freq_ck));
+    QTest::mouseClick(freq, Qt::LeftButton, {}, QPoint(6, freq->height() / 2));
+    auto* lo = qobject_cast<QComboBox*>(widget(w().ch1bz));
+    lo->lineEdit()->setFocus();
+    lo->lineEdit()->selectAll();
+    QTest::keyClicks(lo->lineEdit(), "1400");
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].title, "提示");
+    EXPECT_EQ(boxes.boxes[0].text, "相邻通道本振不能相近\n1、3通道本振不能相同");
+    EXPECT_EQ(boxes.boxes[0].icon, QMessageBox::Information);
+    EXPECT_EQ(lo->currentText(), "1400");
+    EXPECT_EQ(w().ch1bz.text(), "1400");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget(w().reg2_te))->text(),
+              to_qstring(w().reg2_te.text()));
+    EXPECT_EQ(w().Text1[2].text(), w().reg2_te.text());
+    EXPECT_NE(w().Text1[2].text(), "32178");
 }
 
 }  // namespace
