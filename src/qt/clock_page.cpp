@@ -135,7 +135,6 @@ QWidget* diagram(Bindings& bind, Kv2841a& w, QWidget* page) {
     diagram->add_arrow(vco, feedback, BlockDiagram::Route::Down);
     diagram->add_arrow(feedback, detector, BlockDiagram::Route::LeftUp);
     grid->addWidget(word_and_reset(bind, w, diagram), 1, 5, 1, 2, Qt::AlignCenter);
-    grid->setColumnStretch(column, 1);
     return diagram;
 }
 
@@ -156,7 +155,7 @@ QGroupBox* formula_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
 QWidget* clock_page(Bindings& bind, Kv2841a& w) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(diagram(bind, w, page));
+    layout->addWidget(diagram(bind, w, page), 0, Qt::AlignHCenter);
     layout->addWidget(formula_frame(bind, w, page), 0, Qt::AlignHCenter);
     layout->addStretch(1);
     return page;
