@@ -140,6 +140,7 @@ TEST_F(DesktopTest, SavingAsksForANameAndBeforeReplacingAFile) {
     EXPECT_EQ(boxes.dialogs[0].title, "保存文件");
     EXPECT_EQ(boxes.dialogs[0].filters, QStringList{"Text_Files(*.txt) (*.txt)"});
     EXPECT_FALSE(boxes.dialogs[0].asks_before_replacing);
+    EXPECT_TRUE(boxes.dialogs[0].name_field_focused);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
@@ -238,6 +239,22 @@ TEST_F(DesktopTest, TheLoSpacingWarningIsAnsweredAndTheTypedFrequencyStays) {
               to_qstring(w().reg2_te.text()));
     EXPECT_EQ(w().Text1[2].text(), w().reg2_te.text());
     EXPECT_NE(w().Text1[2].text(), "32178");
+}
+
+TEST_F(DesktopTest, APathTypedIntoTheDialogAndEnterSaveTheSpiList) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("spi");
+    boxes.file_names = {path};
+    QTest::keyClick(&config(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(boxes.dialogs.size(), 1U);
+    EXPECT_TRUE(boxes.dialogs[0].name_field_focused);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "no file named exactly as typed";
+    const QByteArray saved = file.readAll();
+    EXPECT_EQ(saved.size(), 264);
+    EXPECT_TRUE(saved.startsWith("FFF00\t011D5\t32178\t"));
+    EXPECT_TRUE(saved.endsWith("FFFFD\t"));
 }
 
 }  // namespace

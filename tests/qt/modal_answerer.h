@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <string>
@@ -16,7 +18,8 @@ namespace kv::qt::test {
 // Answers the real modal message boxes and save dialogs a test brings up,
 // from inside the event loop each one runs: it records a box and presses the
 // next answer (OK, or Yes, when no answer is queued); it records a dialog and
-// accepts it with the next file name (or cancels it when none is queued).
+// types the next file name into it followed by Enter (or cancels it when none
+// is queued).
 // Nothing waits on time: the check runs whenever the event loop is idle.
 class ModalAnswerer {
 public:
@@ -36,6 +39,8 @@ public:
         QStringList filters;
         QStringList offered;
         bool asks_before_replacing;
+        // The dialog's own file name field had the keyboard focus on opening.
+        bool name_field_focused;
     };
 
     std::deque<QMessageBox::StandardButton> answers;
@@ -50,22 +55,37 @@ private:
             return;
         }
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            answer_dialog(*dialog);
+            // A person types only once the dialog has come up with the focus.
+            if (dialog->isActiveWindow()) {
+                answer_dialog(*dialog);
+            }
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             answer_box(*box);
         }
     }
 
+    // Types the name into the dialog's file name field and presses Enter, as
+    // a person does; a dialog that comes up with the focus elsewhere gets its
+    // name through its own interface and is recorded as such.
     void answer_dialog(QFileDialog& dialog) {
+        auto* name_field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const bool focused = name_field != nullptr && name_field->hasFocus();
         dialogs.push_back({to_utf8(dialog.windowTitle()), dialog.nameFilters(),
                            dialog.selectedFiles(),
-                           !dialog.testOption(QFileDialog::DontConfirmOverwrite)});
+                           !dialog.testOption(QFileDialog::DontConfirmOverwrite), focused});
         if (file_names.empty()) {
             dialog.reject();
             return;
         }
-        dialog.selectFile(file_names.front());
+        const QString name = file_names.front();
         file_names.pop_front();
+        if (focused) {
+            QTest::keyClick(name_field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name_field, name);
+            QTest::keyClick(name_field, Qt::Key_Return);
+            return;
+        }
+        dialog.selectFile(name);
         QMetaObject::invokeMethod(&dialog, "accept");
     }
 
