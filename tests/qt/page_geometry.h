@@ -39,4 +39,19 @@ inline const QLabel* caption_beside(const QWidget& field, const QString& text, b
     return nearest;
 }
 
+// True when a shown label with that text stands right above the field.
+inline bool caption_above(const QWidget& field, const QString& text) {
+    const QRect box = window_rect(field);
+    const int reach = field.fontMetrics().height();
+    for (const QLabel* label : field.window()->findChildren<QLabel*>()) {
+        const QRect caption = window_rect(*label);
+        const int gap = box.top() - caption.bottom();
+        if (label->isVisible() && label->text() == text && gap > 0 && gap <= reach &&
+            caption.left() <= box.center().x() && box.left() <= caption.center().x()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace kv::qt::test

@@ -281,16 +281,9 @@ TEST_F(Pages, GainPageFramesShareTheirLayout) {
         const std::pair<const char*, const ComboBox*> columns[] = {
             {"前端增益", &f.front_end}, {"AGC增益", &f.agc}, {"IFA增益", &f.ifa}};
         for (const auto& [heading, list] : columns) {
-            ASSERT_EQ(labels_reading(*frame, heading), 1) << heading;
-            const QRect list_rect = window_rect(*widget(*list));
-            bool above = false;
-            for (const QLabel* label : frame->findChildren<QLabel*>()) {
-                const QRect caption = window_rect(*label);
-                above |= label->text() == utf8(heading) && caption.bottom() < list_rect.top() &&
-                         caption.left() <= list_rect.center().x() &&
-                         list_rect.left() <= caption.center().x();
-            }
-            EXPECT_TRUE(above) << heading << " over " << list->name();
+            EXPECT_EQ(labels_reading(*frame, heading), 1) << heading;
+            EXPECT_TRUE(caption_above(*widget(*list), utf8(heading)))
+                << heading << " over " << list->name();
         }
         EXPECT_EQ(labels_reading(*frame, "模拟OBuffer增益"), 1);
         expect_captions(window->bindings(), {{f.analog, "模拟增益", "dBm"},
