@@ -41,6 +41,47 @@ const std::vector<std::string> kNames = {"regs.txt", "/home/eng/regs.txt", "regs
 const std::vector<std::string> kFaults = {"磁盘空间不足", "没有写入权限", "文件夹不存在",
                                           "文件超出系统允许的大小"};
 
+struct SaveCommand {
+    const char* name;
+    bool (*click)(Kv2841a&);
+    Layout layout;
+};
+
+const SaveCommand kSaveCommands[] = {
+    {"menu 保存(S)", [](Kv2841a& w) { return w.save_file.click(); }, Layout::Spi},
+    {"保存SPI列表", [](Kv2841a& w) { return w.save_reg_list.click(); }, Layout::Spi},
+    {"保存.C列表", [](Kv2841a& w) { return w.SaveHexList.click(); }, Layout::C},
+    {"保存No.列表", [](Kv2841a& w) { return w.SaveTipList.click(); }, Layout::No},
+};
+
+// What the person answers the dialog (nothing: cancel) and the overwrite
+// question, and whether the platform fails the write.
+struct SavePlan {
+    std::optional<std::string> name;
+    bool yes = false;
+    bool fault = false;
+};
+
+SavePlan plan_save(Rng& rng) {
+    SavePlan plan;
+    if (const auto roll = rng.below(100); roll >= 25) {
+        plan.name = rng.one_of(kNames);
+    } else if (roll >= 15) {
+        plan.name = rng.chance(50) ? "" : "   ";
+    }
+    plan.yes = rng.chance(50);
+    plan.fault = rng.chance(20);
+    return plan;
+}
+
+std::vector<std::string> texts_of(const Kv2841a& w) {
+    std::vector<std::string> out;
+    for (const TextBox& box : w.Text1) {
+        out.push_back(box.text());
+    }
+    return out;
+}
+
 // What the image shows: every text and every mark.
 std::vector<std::string> image_of(const Kv2841a& w) {
     std::vector<std::string> out;
@@ -50,8 +91,10 @@ std::vector<std::string> image_of(const Kv2841a& w) {
     return out;
 }
 
-long bytes_changed(const std::map<std::string, std::string>& before,
-                   const std::map<std::string, std::string>& after, const std::string& written) {
+// The bytes of the files that were there before and are no longer as they were,
+// leaving out the file the save was meant to replace.
+long bytes_lost(const std::map<std::string, std::string>& before,
+                const std::map<std::string, std::string>& after, const std::string& written) {
     long lost = 0;
     for (const auto& [name, bytes] : before) {
         const auto now = after.find(name);
@@ -68,62 +111,43 @@ long bytes_changed(const std::map<std::string, std::string>& before,
 // cancelled, given a blank name or a name; an existing file is replaced on
 // Yes and kept on No; now and then the platform fails the write. A file is
 // written exactly when all went well, holding the image as it stood; no other
-// file changes and the image does not change.
+// file changes, a failure is told, and the image does not change.
 void Session::save(Problems& problems) {
-    Kv2841a& window = w();
-    const int which = static_cast<int>(rng_.below(4));
-    const Layout layouts[] = {Layout::Spi, Layout::Spi, Layout::C, Layout::No};
-    const char* names[] = {"menu 保存(S)", "保存SPI列表", "保存.C列表", "保存No.列表"};
-    std::optional<std::string> name;
-    if (const auto roll = rng_.below(100); roll >= 25) {
-        name = rng_.one_of(kNames);
-    } else if (roll >= 15) {
-        name = rng_.chance(50) ? "" : "   ";
-    }
-    const bool exists = name && platform_.files.count(*name) != 0;
-    const bool yes = rng_.chance(50);
-    const bool fault = rng_.chance(20);
-    platform_.dialog_answers = {name};
-    platform_.answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
-    if (fault) {
+    const SaveCommand& command = kSaveCommands[rng_.below(std::size(kSaveCommands))];
+    const SavePlan plan = plan_save(rng_);
+    platform_.dialog_answers = {plan.name};
+    platform_.answers = {plan.yes ? MessageAnswer::Yes : MessageAnswer::No};
+    if (plan.fault) {
         platform_.save_failure = rng_.one_of(kFaults);
     }
+    const bool exists = plan.name && platform_.files.count(*plan.name) != 0;
+    const bool tried = plan.name && plan.name->find_first_not_of(' ') != std::string::npos &&
+                       (!exists || plan.yes);
+    const bool writes = tried && !plan.fault;
     const auto files_before = platform_.files;
-    const auto image_before = image_of(window);
-    std::vector<std::string> texts;
-    for (const TextBox& box : window.Text1) {
-        texts.push_back(box.text());
-    }
-    const bool tried =
-        name && name->find_first_not_of(' ') != std::string::npos && (!exists || yes);
-    const bool accepted = which == 0 ? window.save_file.click()
-                                     : (which == 1   ? window.save_reg_list.click()
-                                        : which == 2 ? window.SaveHexList.click()
-                                                     : window.SaveTipList.click());
-    note(std::string(names[which]) + " as '" + name.value_or("(cancelled)") + "'" +
-             (exists ? (yes ? ", replace" : ", keep") : "") + (fault && tried ? ", failing" : ""),
-         accepted);
+    const auto image_before = image_of(w());
+    const std::string expected = expected_file(command.layout, texts_of(w()));
+    note(std::string(command.name) + " as '" + plan.name.value_or("(cancelled)") + "'" +
+             (exists ? (plan.yes ? ", replace" : ", keep") : "") +
+             (tried && plan.fault ? ", failing" : ""),
+         command.click(w()));
     ++figures_.saves;
-    const bool writes = tried && !fault;
-    figures_.faults_injected += tried && fault ? 1 : 0;
-    const long lost = bytes_changed(files_before, platform_.files, writes ? *name : std::string());
+    figures_.files_written += writes ? 1 : 0;
+    figures_.faults_injected += tried && plan.fault ? 1 : 0;
+    const long lost = bytes_lost(files_before, platform_.files, writes ? *plan.name : "");
     figures_.bytes_lost += lost;
     if (lost != 0) {
         problems.add("a save changed " + std::to_string(lost) + " bytes of other files");
     }
-    if (writes) {
-        ++figures_.files_written;
-        if (platform_.files[*name] != expected_file(layouts[which], texts)) {
-            problems.add("the saved file does not hold the image");
-        }
-    } else if (name && platform_.files != files_before) {
-        problems.add("a save that should write nothing wrote '" + *name + "'");
+    if (writes ? platform_.files[*plan.name] != expected : platform_.files != files_before) {
+        problems.add(writes ? "the saved file does not hold the image"
+                            : "a save that should write nothing wrote a file");
     }
-    if (tried && fault &&
+    if (tried && plan.fault &&
         (platform_.messages.empty() || platform_.messages.back().title != "警告")) {
         problems.add("a failed save was not told");
     }
-    if (image_of(window) != image_before) {
+    if (image_of(w()) != image_before) {
         problems.add("saving changed the register image");
     }
 }
