@@ -58,8 +58,8 @@ struct BandwidthWord {
 [[nodiscard]] BandwidthWord bandwidth_word(int channel, int mhz);
 
 // The two words of a channel LO and the error it leaves, in Hz as its box shows
-// it (the LO the words give minus the one asked for); nothing when
-// the integer field cannot hold the divider (a negative, huge or non-finite one).
+// it (the LO the words give minus the one asked for); nothing when the integer
+// field cannot hold the divider (a negative, huge or non-finite one).
 struct LoWords {
     std::uint32_t integer;
     std::uint32_t fraction;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "support/session.h"
 #include "support/window_rules.h"

@@ -1,3 +1,6 @@
+#include <iterator>
+#include <string>
+
 #include "support/lights_out.h"
 #include "support/session.h"
 

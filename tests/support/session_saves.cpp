@@ -1,5 +1,9 @@
 #include <cstdio>
+#include <iterator>
 #include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "panel/utf8.h"
 #include "support/session.h"
