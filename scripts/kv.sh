@@ -25,6 +25,15 @@ build() {
     cmake --build build -j"$(nproc)"
 }
 
+# The core, the batch tool and their tests once more with AddressSanitizer and
+# UndefinedBehaviorSanitizer: any memory fault or undefined behaviour fails.
+sanitized_test() {
+    cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=ON \
+          -DKV_BUILD_GUI=OFF
+    cmake --build build-sanitize -j"$(nproc)"
+    ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
+}
+
 case "${1:-}" in
     run)
         install_missing
@@ -35,6 +44,7 @@ case "${1:-}" in
         install_missing
         build
         QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+        sanitized_test
         ;;
     *)
         echo "usage: scripts/kv.sh run|test" >&2
