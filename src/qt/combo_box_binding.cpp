@@ -11,17 +11,10 @@ namespace kv::qt {
 
 namespace {
 
+// The control's items only grow (AddItem) and only the binding fills the
+// list, so the same count means the same items.
 bool same_items(const QComboBox& combo, const ComboBox& list) {
-    const auto& items = list.items();
-    if (combo.count() != static_cast<int>(items.size())) {
-        return false;
-    }
-    for (int n = 0; n < combo.count(); ++n) {
-        if (combo.itemText(n) != to_qstring(items[static_cast<std::size_t>(n)])) {
-            return false;
-        }
-    }
-    return true;
+    return combo.count() == static_cast<int>(list.items().size());
 }
 
 void refresh_combo_box(QComboBox& combo, TextLink& link, const ComboBox& list) {
