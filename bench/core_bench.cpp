@@ -4,6 +4,7 @@
 
 #include "panel/kv2841a.h"
 #include "quiet_platform.h"
+#include "window_state.h"
 
 // The person's actions on the window model alone, one action per iteration,
 // on a window loaded as at every start. Each action alternates between two
@@ -72,7 +73,12 @@ const Action kActions[] = {
 void run_action(benchmark::State& state, const Action& action) {
     LoadedWindow loaded;
     action.prepare(loaded.w);
-    bool forth = true;
+    const std::string before = window_state(loaded.w, loaded.platform);
+    if (!action.move(loaded.w, true) || window_state(loaded.w, loaded.platform) == before) {
+        state.SkipWithError("the action did not reach the window");
+        return;
+    }
+    bool forth = false;
     for (auto _ : state) {
         if (!action.move(loaded.w, forth)) {
             state.SkipWithError("the window refused the action");

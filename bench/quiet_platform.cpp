@@ -22,6 +22,7 @@ SaveResult QuietPlatform::save_file(const std::string& /*path*/, std::string_vie
 }
 
 void QuietPlatform::set_focus(const Control& control) {
+    ++focus_moves;
     if (on_focus) {
         on_focus(control);
     }

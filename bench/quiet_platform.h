@@ -25,6 +25,7 @@ public:
     // Where keyboard focus goes, when a view wants it (the Qt benchmarks).
     std::function<void(const Control&)> on_focus;
 
+    std::size_t focus_moves = 0;
     std::size_t messages = 0;
     std::size_t bytes_saved = 0;
 };
