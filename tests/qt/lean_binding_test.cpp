@@ -5,17 +5,19 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <map>
+#include <string>
 
 #include "binding_host.h"
 #include "panel/controls.h"
 #include "qt/bindings.h"
 
-// A procedure writes the same word into a box over and over; the widget must
-// then be left alone. What does change still reaches the widget.
+// The bindings do no needless work: a procedure writes the same word into a
+// box over and over, and the widget is then left alone; a list gets no
+// completer. What does change still reaches the widget.
 namespace kv::qt::test {
 namespace {
 
-using QuietRefresh = BindingHost;
+using LeanBinding = BindingHost;
 
 // Counts the events of some kinds that reach one widget.
 class EventCounter final : public QObject {
@@ -37,7 +39,7 @@ private:
     std::map<QEvent::Type, int> counts_;
 };
 
-TEST_F(QuietRefresh, SameTextSendsNoToolTipChange) {
+TEST_F(LeanBinding, SameTextSendsNoToolTipChange) {
     TextBox box{"Text1", nullptr, "90308", 19};
     box.set_back_color(kHighlight);
     box.set_tool_tip("上电默认值90308");
@@ -51,7 +53,7 @@ TEST_F(QuietRefresh, SameTextSendsNoToolTipChange) {
     EXPECT_EQ(edit->text(), "90308");
 }
 
-TEST_F(QuietRefresh, ChangedColourAndTipStillArrive) {
+TEST_F(LeanBinding, ChangedColourAndTipStillArrive) {
     TextBox box{"Text1", nullptr, "011D5", 1};
     Bindings bind;
     QLineEdit* edit = place(bind.text_box(box, &host));
@@ -69,7 +71,7 @@ TEST_F(QuietRefresh, ChangedColourAndTipStillArrive) {
     EXPECT_TRUE(edit->toolTip().isEmpty());
 }
 
-TEST_F(QuietRefresh, ListFollowsItsTextAndNewItemsOnly) {
+TEST_F(LeanBinding, ListFollowsItsTextAndNewItemsOnly) {
     ComboBox list{"CH1_AGC_Gain", nullptr, "35"};
     for (int gain = 0; gain <= 63; ++gain) {
         list.AddItem(std::to_string(gain));
@@ -86,6 +88,19 @@ TEST_F(QuietRefresh, ListFollowsItsTextAndNewItemsOnly) {
     list.AddItem("64");
     EXPECT_EQ(combo->count(), 65);
     EXPECT_EQ(combo->itemText(64), "64");
+}
+
+TEST_F(LeanBinding, ListCompletesNothing) {
+    ComboBox list{"ch1bz", nullptr, "1176"};
+    for (const char* item : {"1176", "1207", "1227"}) {
+        list.AddItem(item);
+    }
+    Bindings bind;
+    QComboBox* combo = place(bind.combo_box(list, &host));
+    EXPECT_EQ(combo->completer(), nullptr);
+    EXPECT_EQ(combo->lineEdit()->completer(), nullptr);
+    list.replace_text("12");
+    EXPECT_EQ(combo->lineEdit()->text(), "12");
 }
 
 }  // namespace
