@@ -189,6 +189,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    benchmark::AddCustomContext("qt", qVersion());
+    benchmark::AddCustomContext("qpa", QGuiApplication::platformName().toStdString());
     benchmark::RegisterBenchmark("qt/startup", kv::bench::startup);
     for (const kv::bench::WidgetAction& action : kv::bench::kActions) {
         benchmark::RegisterBenchmark((std::string("qt/") + action.name).c_str(),
