@@ -29,6 +29,8 @@ TEST(TextValue, ReadsTheLeadingNumber) {
         {"2e", 2},
         {"2e+", 2},
         {"1D2", 100},
+        {"1.5D3", 1500},
+        {"2E3", 2000},
         {"&H1F", 31},
         {"&hff", 255},
         {"&O17", 15},
@@ -78,6 +80,13 @@ TEST(NumberText, ShortestFormUpToFifteenDigits) {
         {1e14, "100000000000000"},
         {1e15, "1E+15"},
         {123456789012345678.0, "1.23456789012346E+17"},
+        // Powers of two lie where the gaps to the neighbours differ in size.
+        {0x1p-20, "9.5367431640625E-07"},
+        {0x1p60, "1.15292150460685E+18"},
+        {1 - 0x1p-53, "1"},
+        {9.999999999999999e22, "1E+23"},
+        {4.9406564584124654e-324, "5E-324"},
+        {1.7976931348623157e308, "1.79769313486232E+308"},
     };
     for (const TextRow& row : rows) {
         EXPECT_EQ(number_text(row.value), row.text) << row.value;
@@ -94,6 +103,8 @@ TEST(NumberText, FittedTextRoundsAndKeepsSignAndExponent) {
         {12.3, "12.3"},
         {123456789012.0, "1.235E+11"},
         {-0.0032, "-0.0032"},
+        {0x1p-20, "9.537E-07"},
+        {1.7976931348623157e308, "1.8E+308"},
     };
     for (const TextRow& row : rows) {
         const std::string text = fitted_number_text(row.value, 9);

@@ -134,13 +134,11 @@ void TextControl::store(std::u32string text, std::size_t caret) {
 }
 
 std::string TextControl::cut_to_limit(std::string text) const {
-    if (max_length_ == 0) {
+    // A text of no more bytes than the limit has no more characters either.
+    if (max_length_ == 0 || text.size() <= max_length_ || utf8_length(text) <= max_length_) {
         return text;
     }
     std::u32string wide = to_utf32(text);
-    if (wide.size() <= max_length_) {
-        return text;
-    }
     wide.resize(max_length_);
     return to_utf8(wide);
 }

@@ -23,28 +23,39 @@ int sequence_length(unsigned char lead) {
     return 0;
 }
 
+struct Decoded {
+    char32_t code;
+    std::size_t bytes;
+};
+
+// The character that starts at byte i. A byte that starts no complete, valid
+// sequence reads as one replacement character.
+Decoded decode_at(std::string_view utf8, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int length = sequence_length(lead);
+    if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) {
+        return {kReplacement, 1};
+    }
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+        if ((next & 0xC0) != 0x80) {
+            return {kReplacement, 1};
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    return {code, static_cast<std::size_t>(length)};
+}
+
 }  // namespace
 
 std::u32string to_utf32(std::string_view utf8) {
     std::u32string out;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = sequence_length(lead);
-        if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-            valid = valid && (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        out.push_back(valid ? code : kReplacement);
-        i += valid ? static_cast<std::size_t>(length) : 1;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Decoded character = decode_at(utf8, i);
+        out.push_back(character.code);
+        i += character.bytes;
     }
     return out;
 }
@@ -75,7 +86,11 @@ std::string to_utf8(std::u32string_view text) {
 }
 
 std::size_t utf8_length(std::string_view utf8) {
-    return to_utf32(utf8).size();
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); i += decode_at(utf8, i).bytes) {
+        ++characters;
+    }
+    return characters;
 }
 
 }  // namespace kv

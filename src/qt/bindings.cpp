@@ -50,7 +50,11 @@ QWidget* Bindings::widget_of(const Control& control) const {
 
 void refresh_common(QWidget& widget, const Control& control) {
     widget.setEnabled(control.enabled());
-    widget.setToolTip(to_qstring(control.tool_tip()));
+    // Qt tells the widget of every tool tip it is given, even the same one.
+    const QString tip = to_qstring(control.tool_tip());
+    if (widget.toolTip() != tip) {
+        widget.setToolTip(tip);
+    }
     // A widget the control shows appears with its page.
     widget.setVisible(control.visible());
 }

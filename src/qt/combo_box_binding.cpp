@@ -1,5 +1,8 @@
 #include <QComboBox>
+#include <QCompleter>
+#include <QPointer>
 #include <QSignalBlocker>
+#include <QStringList>
 
 #include "qt/bindings.h"
 #include "qt/bound_line_edit.h"
@@ -11,17 +14,10 @@ namespace kv::qt {
 
 namespace {
 
+// The control's items only grow (AddItem) and only the binding fills the
+// list, so the same count means the same items.
 bool same_items(const QComboBox& combo, const ComboBox& list) {
-    const auto& items = list.items();
-    if (combo.count() != static_cast<int>(items.size())) {
-        return false;
-    }
-    for (int n = 0; n < combo.count(); ++n) {
-        if (combo.itemText(n) != to_qstring(items[static_cast<std::size_t>(n)])) {
-            return false;
-        }
-    }
-    return true;
+    return combo.count() == static_cast<int>(list.items().size());
 }
 
 void refresh_combo_box(QComboBox& combo, TextLink& link, const ComboBox& list) {
@@ -30,10 +26,14 @@ void refresh_combo_box(QComboBox& combo, TextLink& link, const ComboBox& list) {
         const QSignalBlocker block(combo);
         const QSignalBlocker block_edit(combo.lineEdit());
         if (!same_items(combo, list)) {
-            combo.clear();
+            // One insertion of all items: item by item, the list re-sizes itself each time.
+            QStringList items;
+            items.reserve(static_cast<qsizetype>(list.items().size()));
             for (const std::string& item : list.items()) {
-                combo.addItem(to_qstring(item));
+                items.append(to_qstring(item));
             }
+            combo.clear();
+            combo.addItems(items);
         }
         if (combo.currentIndex() != list.list_index()) {
             combo.setCurrentIndex(list.list_index());
@@ -51,8 +51,15 @@ void refresh_combo_box(QComboBox& combo, TextLink& link, const ComboBox& list) {
 QComboBox* Bindings::combo_box(ComboBox& list, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     auto* edit = new BoundLineEdit(list, combo);
+    // The list completes nothing. Qt gives a field that has no completer one
+    // that watches the whole list, which is costly to make; an empty one
+    // stands in while the field is set, and then none is left (Qt may have
+    // deleted the stand-in itself).
+    const QPointer<QCompleter> stand_in = new QCompleter(edit);
+    edit->setCompleter(stand_in);
     combo->setLineEdit(edit);
     combo->setCompleter(nullptr);
+    delete stand_in.data();
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(16);
     remember(list, combo);

@@ -19,6 +19,15 @@ void set_enabled_colour(QPalette& palette, QPalette::ColorRole role, const QColo
     palette.setColor(QPalette::Inactive, role, colour);
 }
 
+// Qt resolves a palette against the widget's inherited one before it finds
+// that nothing changed, which is costly; most refreshes change no colour.
+void set_palette(QWidget& widget, const QPalette& palette) {
+    if (widget.testAttribute(Qt::WA_SetPalette) && widget.palette() == palette) {
+        return;
+    }
+    widget.setPalette(palette);
+}
+
 }  // namespace
 
 QColor background_colour(Colour colour, const QPalette& palette) {
@@ -54,14 +63,14 @@ void apply_box_colour(QWidget& box, Colour colour) {
     QPalette palette = default_palette(box);
     set_enabled_colour(palette, QPalette::Base, background_colour(colour, palette));
     set_enabled_colour(palette, QPalette::Text, text_colour(colour, palette));
-    box.setPalette(palette);
+    set_palette(box, palette);
 }
 
 void apply_fill_colour(QWidget& widget, Colour colour) {
     QPalette palette = default_palette(widget);
     palette.setColor(QPalette::Window, background_colour(colour, palette));
     palette.setColor(QPalette::WindowText, text_colour(colour, palette));
-    widget.setPalette(palette);
+    set_palette(widget, palette);
     widget.setAutoFillBackground(true);
 }
 

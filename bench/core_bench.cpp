@@ -1,0 +1,116 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "panel/kv2841a.h"
+#include "quiet_platform.h"
+#include "window_state.h"
+
+// The person's actions on the window model alone, one action per iteration,
+// on a window loaded as at every start. Each action alternates between two
+// moves that undo each other (a digit typed and taken back, the upper arrow
+// and the lower), so every iteration starts from a settled state and does the
+// same work as the one before.
+namespace kv::bench {
+namespace {
+
+struct LoadedWindow {
+    LoadedWindow() { w.Form_Load(); }
+
+    QuietPlatform platform;
+    Module module;
+    Kv2841a w{module, platform};
+};
+
+struct Action {
+    const char* name;
+    // What the person does once before: opens a frame, picks a start item.
+    void (*prepare)(Kv2841a& w);
+    // One move; the next call with the other `forth` undoes it. False when
+    // the window refused it.
+    bool (*move)(Kv2841a& w, bool forth);
+};
+
+void nothing(Kv2841a& /*w*/) {}
+
+void open_frequency_frame(Kv2841a& w) {
+    w.Freq_ck.click();
+}
+
+// The output frame with its differential / single-ended choice open.
+void open_output_frame(Kv2841a& w) {
+    w.ADC_ck.click();
+    w.D2S_ck.click();
+}
+
+const Action kActions[] = {
+    {"lo_keystroke", open_frequency_frame,
+     [](Kv2841a& w, bool forth) { return forth ? w.ch1bz.type("5") : w.ch1bz.press_backspace(); }},
+    {"crystal_arrow", nothing,
+     [](Kv2841a& w, bool forth) {
+         return forth ? w.VScroll_crystal.arrow_up() : w.VScroll_crystal.arrow_down();
+     }},
+    {"crystal_pick", open_frequency_frame,
+     [](Kv2841a& w, bool forth) { return w.crylist.pick(forth ? "40" : "25"); }},
+    {"divider_arrow", nothing,
+     [](Kv2841a& w, bool forth) {
+         return forth ? w.VScroll_fbA.arrow_up() : w.VScroll_fbA.arrow_down();
+     }},
+    {"bandwidth_pick", nothing,
+     [](Kv2841a& w, bool forth) { return w.Combo1.pick(forth ? "40" : "10"); }},
+    {"gain_pick", nothing,
+     [](Kv2841a& w, bool forth) { return w.CH1_RF_Gain.pick(forth ? "49" : "40"); }},
+    {"agc_switch", nothing, [](Kv2841a& w, bool /*forth*/) { return w.CH1_AGC_SW.click(); }},
+    {"output_option", open_output_frame,
+     [](Kv2841a& w, bool forth) { return forth ? w.danduan.click() : w.chafen.click(); }},
+    {"test_switch", nothing, [](Kv2841a& w, bool /*forth*/) { return w.D2S_ck.click(); }},
+    {"reset", nothing, [](Kv2841a& w, bool /*forth*/) { return w.ResetAll.click(); }},
+    {"save_spi_list", nothing, [](Kv2841a& w, bool /*forth*/) { return w.save_reg_list.click(); }},
+    {"save_c_list", nothing, [](Kv2841a& w, bool /*forth*/) { return w.SaveHexList.click(); }},
+    {"save_no_list", nothing, [](Kv2841a& w, bool /*forth*/) { return w.SaveTipList.click(); }},
+};
+
+void run_action(benchmark::State& state, const Action& action) {
+    LoadedWindow loaded;
+    action.prepare(loaded.w);
+    const std::string before = window_state(loaded.w, loaded.platform);
+    if (!action.move(loaded.w, true) || window_state(loaded.w, loaded.platform) == before) {
+        state.SkipWithError("the action did not reach the window");
+        return;
+    }
+    bool forth = false;
+    for (auto _ : state) {
+        if (!action.move(loaded.w, forth)) {
+            state.SkipWithError("the window refused the action");
+            break;
+        }
+        forth = !forth;
+    }
+    benchmark::DoNotOptimize(loaded.platform.bytes_saved);
+}
+
+// Start-up of the model: the window with every control, then Form_Load.
+void startup(benchmark::State& state) {
+    for (auto _ : state) {
+        LoadedWindow loaded;
+        benchmark::DoNotOptimize(loaded.w.Text1[1].text().data());
+    }
+}
+
+}  // namespace
+}  // namespace kv::bench
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RegisterBenchmark("core/startup", kv::bench::startup);
+    for (const kv::bench::Action& action : kv::bench::kActions) {
+        benchmark::RegisterBenchmark((std::string("core/") + action.name).c_str(),
+                                     kv::bench::run_action, action);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

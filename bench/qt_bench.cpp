@@ -1,0 +1,202 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <string>
+
+#include "panel/kv2841a.h"
+#include "qt/config_window.h"
+#include "qt/qt_platform.h"
+#include "qt/spin_arrows.h"
+#include "quiet_platform.h"
+#include "window_state.h"
+
+// The person's actions through the configuration window with every widget
+// bound, shown on the offscreen platform: keys and mouse clicks go to the
+// real widgets, and each iteration ends once the window has handled every
+// event the action caused, layout and painting included. Each action
+// alternates between two moves that undo each other, as in core_bench.
+namespace kv::bench {
+namespace {
+
+Kv2841a& loaded(Kv2841a& w) {
+    w.Form_Load();
+    return w;
+}
+
+// Layout, painting and whatever else the action posted.
+void settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// The window as the program shows it: loaded first, then bound and shown.
+// Focus moves go to the widgets as on the desktop; message boxes and the
+// save dialog are answered at once.
+struct ShownWindow {
+    ShownWindow() {
+        platform.on_focus = [this](const Control& control) { desktop.set_focus(control); };
+        desktop.add_view(window.bindings());
+        window.show();
+        QApplication::setActiveWindow(&window);
+        if (!QTest::qWaitForWindowExposed(&window)) {
+            qFatal("the configuration window was never shown");
+        }
+        settle();
+    }
+    ~ShownWindow() { desktop.remove_view(window.bindings()); }
+    ShownWindow(const ShownWindow&) = delete;
+    ShownWindow& operator=(const ShownWindow&) = delete;
+
+    template <typename Widget>
+    Widget* widget(const Control& control) const {
+        auto* found = qobject_cast<Widget*>(window.bindings().widget_of(control));
+        if (found == nullptr) {
+            qFatal("no widget for %s", control.name().c_str());
+        }
+        return found;
+    }
+
+    void click(const Control& control) const {
+        QTest::mouseClick(widget<QWidget>(control), Qt::LeftButton);
+    }
+    // A check box or option button takes a click on its indicator.
+    void click_indicator(const Control& control) const {
+        QWidget* button = widget<QWidget>(control);
+        const int middle = button->height() / 2;
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(middle, middle));
+    }
+    void arrow(const ScrollBar& bar, bool upper) const {
+        qt::SpinArrows* spin = widget<qt::SpinArrows>(bar);
+        QTest::mouseClick(upper ? spin->upper() : spin->lower(), Qt::LeftButton);
+    }
+    // The arrow keys on a list pick the next or the previous item.
+    void step_list(const ComboBox& list, bool down) const {
+        QTest::keyClick(widget<QComboBox>(list), down ? Qt::Key_Down : Qt::Key_Up);
+    }
+
+    QuietPlatform platform;
+    qt::QtPlatform desktop;
+    Module module;
+    Kv2841a w{module, platform};
+    qt::ConfigWindow window{loaded(w)};
+};
+
+struct WidgetAction {
+    const char* name;
+    const char* tab;  // the page the person works on
+    // What the person does once before, on the window model.
+    void (*prepare)(Kv2841a& w);
+    void (*move)(ShownWindow& shown, bool forth);
+};
+
+void nothing(Kv2841a& /*w*/) {}
+
+void open_frequency_frame(Kv2841a& w) {
+    w.Freq_ck.click();
+}
+
+void open_output_frame(Kv2841a& w) {
+    w.ADC_ck.click();
+    w.D2S_ck.click();
+}
+
+const WidgetAction kActions[] = {
+    {"lo_keystroke", "key1", open_frequency_frame,
+     [](ShownWindow& s, bool forth) {
+         QTest::keyClick(s.widget<QComboBox>(s.w.ch1bz)->lineEdit(),
+                         forth ? Qt::Key_5 : Qt::Key_Backspace);
+     }},
+    {"crystal_arrow", "key2", nothing,
+     [](ShownWindow& s, bool forth) { s.arrow(s.w.VScroll_crystal, forth); }},
+    {"crystal_pick", "key1",
+     [](Kv2841a& w) {
+         open_frequency_frame(w);
+         w.crylist.pick("25");
+     },
+     [](ShownWindow& s, bool forth) { s.step_list(s.w.crylist, forth); }},
+    {"divider_arrow", "key2", nothing,
+     [](ShownWindow& s, bool forth) { s.arrow(s.w.VScroll_fbA, forth); }},
+    {"bandwidth_pick", "key1", [](Kv2841a& w) { w.Combo1.pick("10"); },
+     [](ShownWindow& s, bool forth) { s.step_list(s.w.Combo1, forth); }},
+    {"gain_pick", "key3", [](Kv2841a& w) { w.CH1_RF_Gain.pick("40"); },
+     [](ShownWindow& s, bool forth) { s.step_list(s.w.CH1_RF_Gain, forth); }},
+    {"agc_switch", "key3", nothing,
+     [](ShownWindow& s, bool /*forth*/) { s.click_indicator(s.w.CH1_AGC_SW); }},
+    {"output_option", "key1", open_output_frame,
+     [](ShownWindow& s, bool forth) { s.click_indicator(forth ? s.w.danduan : s.w.chafen); }},
+    {"test_switch", "key1", nothing,
+     [](ShownWindow& s, bool /*forth*/) { s.click_indicator(s.w.D2S_ck); }},
+    {"tab_switch", "key1", nothing,
+     [](ShownWindow& s, bool forth) {
+         QTabBar* tabs = s.window.tab_bar();
+         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(forth ? 1 : 0).center());
+     }},
+    {"reset", "key1", nothing, [](ShownWindow& s, bool /*forth*/) { s.click(s.w.ResetAll); }},
+    {"save_spi_list", "key4", nothing,
+     [](ShownWindow& s, bool /*forth*/) { s.click(s.w.save_reg_list); }},
+    {"save_c_list", "key4", nothing,
+     [](ShownWindow& s, bool /*forth*/) { s.click(s.w.SaveHexList); }},
+    {"save_no_list", "key4", nothing,
+     [](ShownWindow& s, bool /*forth*/) { s.click(s.w.SaveTipList); }},
+};
+
+void run_action(benchmark::State& state, const WidgetAction& action) {
+    ShownWindow shown;
+    shown.w.TabStrip1.select(action.tab);
+    action.prepare(shown.w);
+    settle();
+    const std::string before = window_state(shown.w, shown.platform);
+    action.move(shown, true);
+    settle();
+    if (window_state(shown.w, shown.platform) == before) {
+        state.SkipWithError("the action did not reach the window");
+        return;
+    }
+    bool forth = false;
+    for (auto _ : state) {
+        action.move(shown, forth);
+        settle();
+        forth = !forth;
+    }
+}
+
+// The window model loaded, every widget made and bound, the window shown and
+// painted once; then all of it closed again.
+void startup(benchmark::State& state) {
+    for (auto _ : state) {
+        ShownWindow shown;
+        benchmark::DoNotOptimize(&shown);
+    }
+}
+
+}  // namespace
+}  // namespace kv::bench
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::AddCustomContext("qt", qVersion());
+    benchmark::AddCustomContext("qpa", QGuiApplication::platformName().toStdString());
+    benchmark::RegisterBenchmark("qt/startup", kv::bench::startup);
+    for (const kv::bench::WidgetAction& action : kv::bench::kActions) {
+        benchmark::RegisterBenchmark((std::string("qt/") + action.name).c_str(),
+                                     kv::bench::run_action, action);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
