@@ -3,6 +3,7 @@
 #include <string>
 
 #include "panel/kv2841a.h"
+#include "preparations.h"
 #include "quiet_platform.h"
 #include "window_state.h"
 
@@ -30,18 +31,6 @@ struct Action {
     // the window refused it.
     bool (*move)(Kv2841a& w, bool forth);
 };
-
-void nothing(Kv2841a& /*w*/) {}
-
-void open_frequency_frame(Kv2841a& w) {
-    w.Freq_ck.click();
-}
-
-// The output frame with its differential / single-ended choice open.
-void open_output_frame(Kv2841a& w) {
-    w.ADC_ck.click();
-    w.D2S_ck.click();
-}
 
 const Action kActions[] = {
     {"lo_keystroke", open_frequency_frame,

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "panel/kv2841a.h"
+#include "preparations.h"
 #include "qt/config_window.h"
 #include "qt/qt_platform.h"
 #include "qt/spin_arrows.h"
@@ -96,17 +97,6 @@ struct WidgetAction {
     void (*prepare)(Kv2841a& w);
     void (*move)(ShownWindow& shown, bool forth);
 };
-
-void nothing(Kv2841a& /*w*/) {}
-
-void open_frequency_frame(Kv2841a& w) {
-    w.Freq_ck.click();
-}
-
-void open_output_frame(Kv2841a& w) {
-    w.ADC_ck.click();
-    w.D2S_ck.click();
-}
 
 const WidgetAction kActions[] = {
     {"lo_keystroke", "key1", open_frequency_frame,

@@ -302,4 +302,25 @@ private:
     const Control* focused_ = nullptr;
 };
 
+// A panel word box and the register LiveRegsList copies it into.
+struct PanelWordCopy {
+    int reg;
+    TextBox Kv2841a::*box;
+};
+
+// The copies LiveRegsList makes, in the order it makes them.
+inline constexpr std::array<PanelWordCopy, 11> kPanelWordCopies = {{
+    {40, &Kv2841a::testmode},
+    {1, &Kv2841a::reg1_te},
+    {2, &Kv2841a::reg2_te},
+    {3, &Kv2841a::reg3_te},
+    {4, &Kv2841a::reg4_te},
+    {5, &Kv2841a::reg5_te},
+    {6, &Kv2841a::reg6_te},
+    {7, &Kv2841a::reg7_te},
+    {8, &Kv2841a::outmode},
+    {9, &Kv2841a::reg9_val},
+    {23, &Kv2841a::Reg23Ctrl},
+}};
+
 }  // namespace kv

@@ -8,30 +8,10 @@ namespace kv::test::rules {
 
 namespace {
 
-// The panel word boxes that LiveRegsList copies into the image.
-struct PanelWord {
-    int reg;
-    TextBox Kv2841a::*box;
-};
-
-constexpr std::array<PanelWord, 11> kPanelWords = {{
-    {40, &Kv2841a::testmode},
-    {1, &Kv2841a::reg1_te},
-    {2, &Kv2841a::reg2_te},
-    {3, &Kv2841a::reg3_te},
-    {4, &Kv2841a::reg4_te},
-    {5, &Kv2841a::reg5_te},
-    {6, &Kv2841a::reg6_te},
-    {7, &Kv2841a::reg7_te},
-    {8, &Kv2841a::outmode},
-    {9, &Kv2841a::reg9_val},
-    {23, &Kv2841a::Reg23Ctrl},
-}};
-
 constexpr int kAlwaysMarked = 19;
 
 const TextBox* panel_box(const Kv2841a& w, int n) {
-    for (const PanelWord& entry : kPanelWords) {
+    for (const PanelWordCopy& entry : kPanelWordCopies) {
         if (entry.reg == n) {
             return &(w.*entry.box);
         }
@@ -90,7 +70,7 @@ void expect_mark(int n, bool marked, bool should, const char* rule, Problems& pr
 }
 
 void check_panel_words(const Kv2841a& w, const Words& words, Problems& problems) {
-    for (const PanelWord& entry : kPanelWords) {
+    for (const PanelWordCopy& entry : kPanelWordCopies) {
         const TextBox& box = w.*entry.box;
         expect_word_form(box, problems);
         expect_text(box.name() + " (" + reg_name(entry.reg) + " from the settings)", box.text(),
