@@ -35,6 +35,24 @@ void record(ComboBox& list, Events& events) {
     list.Change = [&] { events.changes.push_back(list.text()); };
 }
 
+void fill(ComboBox& list, std::initializer_list<const char*> items) {
+    for (const char* item : items) {
+        list.AddItem(item);
+    }
+}
+
+// A channel LO list that takes typing, with its events recorded.
+class LoListBinding : public BindingHost {
+protected:
+    LoListBinding() {
+        fill(list, {"1176", "1207", "1227"});
+        record(list, events);
+    }
+
+    ComboBox list{"ch1bz", nullptr, "1176"};
+    Events events;
+};
+
 TEST_F(ComboBoxBinding, ItemsAndTextFollowTheList) {
     ComboBox list{"Combo2", nullptr, "10"};
     Bindings bind;
@@ -42,9 +60,7 @@ TEST_F(ComboBoxBinding, ItemsAndTextFollowTheList) {
     EXPECT_TRUE(combo->isEditable());
     EXPECT_EQ(combo->count(), 0);
     EXPECT_EQ(combo->currentText(), "10");
-    for (const char* item : {"10", "20", "30", "40"}) {
-        list.AddItem(item);
-    }
+    fill(list, {"10", "20", "30", "40"});
     EXPECT_EQ(combo->count(), 4);
     EXPECT_EQ(combo->itemText(3), "40");
     EXPECT_EQ(combo->currentIndex(), -1);
@@ -53,9 +69,7 @@ TEST_F(ComboBoxBinding, ItemsAndTextFollowTheList) {
 
 TEST_F(ComboBoxBinding, APickFromTheListRaisesClickOnly) {
     ComboBox list{"Combo2", nullptr, "10"};
-    for (const char* item : {"10", "20", "30", "40"}) {
-        list.AddItem(item);
-    }
+    fill(list, {"10", "20", "30", "40"});
     Events events;
     record(list, events);
     Bindings bind;
@@ -71,9 +85,7 @@ TEST_F(ComboBoxBinding, APickFromTheListRaisesClickOnly) {
 
 TEST_F(ComboBoxBinding, ArrowKeysPickTheNextItem) {
     ComboBox list{"crylist", nullptr, "25"};
-    for (const char* item : {"10", "16.368", "19.2"}) {
-        list.AddItem(item);
-    }
+    fill(list, {"10", "16.368", "19.2"});
     Events events;
     record(list, events);
     list.KeyPress = discard_keystroke;
@@ -103,13 +115,7 @@ TEST_F(ComboBoxBinding, TypingIsDiscardedWhereTheListDiscardsIt) {
     EXPECT_TRUE(events.clicks.empty());
 }
 
-TEST_F(ComboBoxBinding, TypedFrequencyRaisesChangePerKeystroke) {
-    ComboBox list{"ch1bz", nullptr, "1176"};
-    for (const char* item : {"1176", "1207", "1227"}) {
-        list.AddItem(item);
-    }
-    Events events;
-    record(list, events);
+TEST_F(LoListBinding, TypedFrequencyRaisesChangePerKeystroke) {
     Bindings bind;
     QComboBox* combo = place(bind.combo_box(list, &host));
     combo->lineEdit()->setFocus();
@@ -120,13 +126,7 @@ TEST_F(ComboBoxBinding, TypedFrequencyRaisesChangePerKeystroke) {
     EXPECT_EQ(combo->count(), 3);
 }
 
-TEST_F(ComboBoxBinding, EndingAnEditOnAnItemsTextIsNoPick) {
-    ComboBox list{"ch1bz", nullptr, "1176"};
-    for (const char* item : {"1176", "1207", "1227"}) {
-        list.AddItem(item);
-    }
-    Events events;
-    record(list, events);
+TEST_F(LoListBinding, EndingAnEditOnAnItemsTextIsNoPick) {
     Bindings bind;
     QComboBox* combo = place(bind.combo_box(list, &host));
     combo->lineEdit()->setFocus();
