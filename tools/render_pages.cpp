@@ -13,6 +13,7 @@
 #include "qt/config_window.h"
 #include "qt/desktop.h"
 #include "qt/game_window.h"
+#include "qt/look.h"
 #include "qt/qt_platform.h"
 #include "shell/application.h"
 
@@ -47,6 +48,7 @@ bool save_box(const std::function<void()>& procedure, const QDir& out, const QSt
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
+    kv::qt::apply_look();
     if (argc < 2) {
         std::fprintf(stderr, "usage: render_pages OUT_DIR [WIDTHxHEIGHT]\n");
         return 2;
