@@ -14,6 +14,7 @@
 #include "panel/kv2841a.h"
 #include "preparations.h"
 #include "qt/config_window.h"
+#include "qt/look.h"
 #include "qt/qt_platform.h"
 #include "qt/spin_arrows.h"
 #include "quiet_platform.h"
@@ -51,6 +52,7 @@ struct ShownWindow {
             qFatal("the configuration window was never shown");
         }
         settle();
+        window.bindings().make_pages();  // as right after the first frame
     }
     ~ShownWindow() { desktop.remove_view(window.bindings()); }
     ShownWindow(const ShownWindow&) = delete;
@@ -179,6 +181,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    kv::qt::apply_look();
     benchmark::AddCustomContext("qt", qVersion());
     benchmark::AddCustomContext("qpa", QGuiApplication::platformName().toStdString());
     benchmark::RegisterBenchmark("qt/startup", kv::bench::startup);

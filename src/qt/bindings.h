@@ -60,9 +60,19 @@ public:
     // one without.
     void menu(MenuItem& menu, QMenuBar& bar);
     QTabBar* tab_strip(TabStrip& tabs, QWidget* parent);
+    // A page of the page area: the frame that shows it, and how to make it.
+    struct Page {
+        Frame* frame;
+        std::function<QWidget*()> make;
+    };
     // The page area under a tab strip: it shows the page of whichever page
-    // frame is visible, the first of them when several are.
-    void pages(QStackedWidget& area, const std::vector<std::pair<Frame*, QWidget*>>& pages);
+    // frame is visible, the first of them when several are. A page is made
+    // the first time it is shown, or by make_page or make_pages before that.
+    void pages(QStackedWidget& area, std::vector<Page> pages);
+    // Makes the page of the frame given, if it is not made yet.
+    void make_page(const Frame& frame);
+    // Makes every page not made yet.
+    void make_pages();
     // The status bar's panels; the date and time panels read the clock given.
     void status_bar(StatusBar& bar, QStatusBar& widget, std::function<QDateTime()> clock);
     // The widget that takes the focus away from a control without showing a caret.
@@ -90,11 +100,20 @@ private:
     // Keeps an edit field and a text control together (see TextLink).
     TextLink& link_text(BoundLineEdit& edit, TextControl& control);
 
+    // A page of the page area and its widget, once made.
+    struct PageSlot {
+        Page page;
+        QWidget* widget = nullptr;
+    };
+    QWidget* made(PageSlot& slot);
+
     QObject receiver_;
     std::vector<QMetaObject::Connection> connections_;
     std::vector<std::unique_ptr<TextLink>> links_;
     std::vector<Control*> attached_;
     std::unordered_map<const Control*, QPointer<QWidget>> widgets_;
+    QStackedWidget* page_area_ = nullptr;
+    std::vector<PageSlot> page_slots_;
 };
 
 // The common properties every widget mirrors: enabled, shown, tool tip.

@@ -1,9 +1,11 @@
 #include "qt/config_window.h"
 
+#include <QEvent>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "panel/kv2841a.h"
@@ -38,14 +40,26 @@ QWidget* ConfigWindow::build_centre(Kv2841a& w) {
     page_area_ = new QStackedWidget(centre);
     page_area_->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(page_area_, 1);
-    bindings_.pages(*page_area_, {{&w.Frame1, function_page(bindings_, w)},
-                                  {&w.Frame3, clock_page(bindings_, w)},
-                                  {&w.Frame40, gain_page(bindings_, w)},
-                                  {&w.Frame2, register_page(bindings_, w)}});
+    bindings_.pages(*page_area_, {{&w.Frame1, [this, &w] { return function_page(bindings_, w); }},
+                                  {&w.Frame3, [this, &w] { return clock_page(bindings_, w); }},
+                                  {&w.Frame40, [this, &w] { return gain_page(bindings_, w); }},
+                                  {&w.Frame2, [this, &w] { return register_page(bindings_, w); }}});
+    // The page shown and the largest page are made now: the window takes its
+    // size from them. The others follow right after the first frame.
+    bindings_.make_page(w.Frame3);
+    page_area_->installEventFilter(this);
     FocusSink* sink = bindings_.focus_sink(w.FocusSeter, centre);
     sink->move(0, 0);
     sink->lower();
     return centre;
+}
+
+bool ConfigWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == page_area_ && event->type() == QEvent::Paint) {
+        page_area_->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { bindings_.make_pages(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace kv::qt

@@ -31,6 +31,10 @@ public:
     [[nodiscard]] QTabBar* tab_bar() const { return tab_bar_; }
     [[nodiscard]] QStackedWidget* page_area() const { return page_area_; }
 
+protected:
+    // Makes the pages not made yet once the page area has painted its first frame.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build_menus(Kv2841a& w);
     QWidget* build_centre(Kv2841a& w);

@@ -1,5 +1,4 @@
 #include <QSignalBlocker>
-#include <QStackedWidget>
 #include <QTabBar>
 
 #include "qt/bindings.h"
@@ -8,7 +7,7 @@
 namespace kv::qt {
 
 // The tab strip only selects a tab; which page shows is up to the page frames
-// the core makes visible (see pages below).
+// the core makes visible (see page_area_binding.cpp).
 QTabBar* Bindings::tab_strip(TabStrip& tabs, QWidget* parent) {
     auto* bar = new QTabBar(parent);
     bar->setExpanding(false);
@@ -30,28 +29,6 @@ QTabBar* Bindings::tab_strip(TabStrip& tabs, QWidget* parent) {
     });
     attach(tabs, refresh);
     return bar;
-}
-
-void Bindings::pages(QStackedWidget& area, const std::vector<std::pair<Frame*, QWidget*>>& pages) {
-    auto* none = new QWidget(&area);
-    area.addWidget(none);
-    for (const auto& [frame, page] : pages) {
-        area.addWidget(page);
-        remember(*frame, page);
-    }
-    auto show_visible_page = [&area, none, pages] {
-        for (const auto& [frame, page] : pages) {
-            if (frame->visible()) {
-                page->setEnabled(frame->enabled());
-                area.setCurrentWidget(page);
-                return;
-            }
-        }
-        area.setCurrentWidget(none);
-    };
-    for (const auto& [frame, page] : pages) {
-        attach(*frame, show_visible_page);
-    }
 }
 
 }  // namespace kv::qt

@@ -17,7 +17,7 @@
 namespace kv::qt::test {
 
 // The configuration window on a scripted platform, loaded, shown and active,
-// with the person's ways of reaching its widgets.
+// with all its pages made and the person's ways of reaching its widgets.
 class ConfigWindowHost : public ::testing::Test {
 protected:
     ConfigWindowHost() {
@@ -27,6 +27,8 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The pages the window makes after its first frame, made now.
+        window->bindings().make_pages();
     }
 
     template <typename W = QWidget>

@@ -93,7 +93,8 @@ TEST_F(WindowParts, SelectingATabShowsThePageTheModelMakesVisible) {
     auto* area = place(new QStackedWidget(&host));
     auto* page1 = new QWidget;
     auto* page2 = new QWidget;
-    bind.pages(*area, {{&m.first, page1}, {&m.second, page2}});
+    bind.pages(*area,
+               {{&m.first, [page1] { return page1; }}, {&m.second, [page2] { return page2; }}});
     EXPECT_EQ(bar->count(), 2);
     EXPECT_EQ(bar->tabText(1), QString::fromUtf8("时钟调节"));
     EXPECT_EQ(area->currentWidget(), page1);
@@ -105,6 +106,38 @@ TEST_F(WindowParts, SelectingATabShowsThePageTheModelMakesVisible) {
     m.second.set_visible(false);
     EXPECT_EQ(area->currentWidget(), page1);
     EXPECT_EQ(bar->currentIndex(), 1);
+}
+
+TEST_F(WindowParts, APageIsMadeOnceWhenFirstShownOrAskedFor) {
+    TabbedPages m;
+    Frame third{"Frame40", nullptr, ""};
+    third.set_visible(false);
+    third.set_enabled(false);
+    int made[3] = {0, 0, 0};
+    auto maker = [&made](int n) {
+        return [&made, n] {
+            ++made[n];
+            return new QLabel(QString::number(n));
+        };
+    };
+    Bindings bind;
+    place(bind.tab_strip(m.tabs, &host));
+    auto* area = place(new QStackedWidget(&host));
+    bind.pages(*area, {{&m.first, maker(0)}, {&m.second, maker(1)}, {&third, maker(2)}});
+    EXPECT_EQ(made[0], 1);
+    EXPECT_EQ(made[1] + made[2], 0);
+    EXPECT_EQ(bind.widget_of(m.second), nullptr);
+    m.tabs.select("key2");
+    EXPECT_EQ(made[1], 1);
+    EXPECT_EQ(area->currentWidget(), bind.widget_of(m.second));
+    bind.make_page(third);
+    bind.make_pages();
+    m.tabs.select("key1");
+    m.tabs.select("key2");
+    EXPECT_EQ(made[0] + made[1] + made[2], 3);
+    ASSERT_NE(bind.widget_of(third), nullptr);
+    EXPECT_FALSE(bind.widget_of(third)->isEnabled());
+    EXPECT_EQ(area->currentWidget(), bind.widget_of(m.second));
 }
 
 TEST_F(WindowParts, StatusBarShowsTheTextDateAndTimePanels) {
