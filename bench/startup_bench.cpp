@@ -21,7 +21,8 @@ extern char** environ;
 // Start-up of two Qt Widgets programs side by side: the time from starting
 // the process to its first window on the display, and the peak resident
 // memory of the process (its own, from wait4). first_frame_hook, preloaded
-// into each program, tells when the first frame is out and ends the program.
+// into each program, tells when the first frame is out and ends the program
+// a quarter of a second later (the peak memory includes that quarter).
 // The programs run in turns, a warm-up turn first, so that a busy moment of
 // the machine falls on both; medians make single slow runs harmless.
 //
