@@ -1,16 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRawFont>
 #include <QStackedWidget>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
@@ -121,6 +120,10 @@ TEST_F(FirstFrame, TheWindowHasTheClassicStyleAndTheCaptionFontHasEveryCharacter
         }
     }
     EXPECT_TRUE(missing.isEmpty()) << missing.toStdString();
+    // A character no text of the program has, typed into a box, still shows.
+    const char32_t typed = U'\u9F8D';
+    EXPECT_FALSE(caption.supportsCharacter(typed));
+    EXPECT_TRUE(QFontMetrics(font).inFontUcs4(typed));
 }
 
 }  // namespace
