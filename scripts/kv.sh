@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-wqy-microhei python3-fonttools xvfb xauth xdotool)
+          libbenchmark-dev fonts-wqy-microhei python3-fonttools xvfb xauth xdotool
+          qt6-translations-l10n)
 
 install_missing() {
     local missing=()

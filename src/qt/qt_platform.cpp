@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <algorithm>
 
 #include "files/file_store.h"
@@ -20,6 +21,8 @@ QMessageBox::Icon box_icon(MessageIcon icon) {
             return QMessageBox::Information;
         case MessageIcon::Question:
             return QMessageBox::Question;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
         case MessageIcon::None:
             break;
     }
@@ -47,9 +50,33 @@ QWidget* owner_window() {
     return QApplication::activeWindow();
 }
 
+// Gives the window that was active before a modal box, and the widget that
+// had its focus, the focus back once the box has closed. Without a window
+// manager nothing else does, and the keys would reach no window.
+class FocusReturn final {
+public:
+    FocusReturn() : window_(owner_window()), widget_(QApplication::focusWidget()) {}
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+    ~FocusReturn() {
+        if (window_.isNull() || !window_->isVisible()) {
+            return;
+        }
+        window_->activateWindow();
+        if (!widget_.isNull() && widget_->window() == window_) {
+            widget_->setFocus(Qt::ActiveWindowFocusReason);
+        }
+    }
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<QWidget> widget_;
+};
+
 }  // namespace
 
 MessageAnswer QtPlatform::message_box(const Message& message) {
+    const FocusReturn focus_return;
     QMessageBox box(box_icon(message.icon), to_qstring(message.title), to_qstring(message.text),
                     box_buttons(message.buttons), owner_window());
     box.setTextFormat(Qt::PlainText);
@@ -64,6 +91,7 @@ MessageAnswer QtPlatform::message_box(const Message& message) {
 // The dialog asks no question of its own before replacing a file: the
 // procedure that saves asks it.
 bool QtPlatform::show_save_dialog(CommonDialog& dialog) {
+    const FocusReturn focus_return;
     QFileDialog box(owner_window(), to_qstring(dialog.dialog_title));
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setFileMode(QFileDialog::AnyFile);

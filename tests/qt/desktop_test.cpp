@@ -138,7 +138,7 @@ TEST_F(DesktopTest, SavingAsksForANameAndBeforeReplacingAFile) {
     QTest::keyClick(&config(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(boxes.dialogs.size(), 1U);
     EXPECT_EQ(boxes.dialogs[0].title, "保存文件");
-    EXPECT_EQ(boxes.dialogs[0].filters, QStringList{"Text_Files(*.txt) (*.txt)"});
+    EXPECT_EQ(boxes.dialogs[0].filters, QStringList{"Text_Files(*.txt)"});
     EXPECT_FALSE(boxes.dialogs[0].asks_before_replacing);
     EXPECT_TRUE(boxes.dialogs[0].name_field_focused);
     QFile file(path);
