@@ -26,6 +26,9 @@ public:
     explicit ConfigWindow(Kv2841a& w,
                           std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
+    // Takes the size of its page, as far as the screen has room for it.
+    void fit_to_screen();
+
     [[nodiscard]] Bindings& bindings() { return bindings_; }
     [[nodiscard]] const Bindings& bindings() const { return bindings_; }
     [[nodiscard]] QTabBar* tab_bar() const { return tab_bar_; }

@@ -32,6 +32,7 @@ Desktop::~Desktop() {
 
 void Desktop::show() {
     show_window(WindowName::Kv2841a);
+    config_->fit_to_screen();
 }
 
 void Desktop::show_window(WindowName window) {
