@@ -37,6 +37,7 @@ QScrollArea* page_scroller(QStackedWidget& area, QWidget* parent) {
     auto* scroller = new PageScroller(parent);
     scroller->setObjectName(QStringLiteral("page_scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidgetResizable(true);
     scroller->setWidget(&area);
     return scroller;
