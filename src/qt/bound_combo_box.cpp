@@ -11,7 +11,6 @@ namespace kv::qt {
 BoundComboBox::BoundComboBox(ComboBox& list, QWidget* parent) : QComboBox(parent), list_(list) {
     // Not WheelFocus: the wheel passing over a list gives it no focus.
     setFocusPolicy(Qt::StrongFocus);
-    view()->installEventFilter(this);
 }
 
 std::optional<int> BoundComboBox::item_of_text() const {
@@ -22,7 +21,9 @@ std::optional<int> BoundComboBox::item_of_text() const {
     return static_cast<int>(*item);
 }
 
+// The drop-down is made the first time it opens, and with it the search.
 void BoundComboBox::showPopup() {
+    view()->installEventFilter(this);
     QComboBox::showPopup();
     if (const std::optional<int> item = item_of_text()) {
         const QModelIndex index = model()->index(*item, modelColumn(), rootModelIndex());

@@ -34,8 +34,9 @@ QGridLayout* block(const char* title, QFrame*& frame, QWidget* parent) {
     frame = new QFrame(parent);
     frame->setFrameShape(QFrame::Box);
     auto* grid = page_grid(frame);
-    // Narrow margins keep the chain of seven blocks within a small screen.
-    grid->setContentsMargins(kBlockMargin, kBlockMargin, kBlockMargin, kBlockMargin);
+    // Narrow side margins keep the chain of seven blocks within a small screen.
+    const QMargins margins = grid->contentsMargins();
+    grid->setContentsMargins(kBlockMargin, margins.top(), kBlockMargin, margins.bottom());
     auto* heading = caption(title, frame);
     heading->setAlignment(Qt::AlignCenter);
     QFont bold = heading->font();

@@ -38,6 +38,9 @@ QScrollArea* page_scroller(QStackedWidget& area, QWidget* parent) {
     scroller->setObjectName(QStringLiteral("page_scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus);
+    // Not expanding: a window shown without a size of its own takes the
+    // whole page's, not two thirds of the screen.
+    scroller->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     scroller->setWidgetResizable(true);
     scroller->setWidget(&area);
     return scroller;
@@ -53,9 +56,20 @@ ConfigWindow::ConfigWindow(Kv2841a& w, std::function<QDateTime()> clock) {
     bindings_.status_bar(w.StatusBar1, *statusBar(), std::move(clock));
 }
 
+// The window opens at the size of its page: the size Qt gives a new window
+// is at most two thirds of the screen, which would make a large screen's
+// page scroll. Its menus and bars know their size only once it is shown.
+void ConfigWindow::showEvent(QShowEvent* event) {
+    if (!sized_) {
+        sized_ = true;
+        resize(sizeHint());
+    }
+    QMainWindow::showEvent(event);
+}
+
 // The whole page where the screen has room for it; else the page scrolls.
 void ConfigWindow::fit_to_screen() {
-    resize(sizeHint().boundedTo(screen()->availableGeometry().size()));
+    resize(size().boundedTo(screen()->availableGeometry().size()));
 }
 
 void ConfigWindow::build_menus(Kv2841a& w) {

@@ -26,7 +26,7 @@ public:
     explicit ConfigWindow(Kv2841a& w,
                           std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
-    // Takes the size of its page, as far as the screen has room for it.
+    // Keeps the window within its screen, where the page then scrolls.
     void fit_to_screen();
 
     [[nodiscard]] Bindings& bindings() { return bindings_; }
@@ -37,6 +37,7 @@ public:
 protected:
     // Makes the pages not made yet once the page area has painted its first frame.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void build_menus(Kv2841a& w);
@@ -47,6 +48,7 @@ private:
     Bindings bindings_;
     QTabBar* tab_bar_ = nullptr;
     QStackedWidget* page_area_ = nullptr;
+    bool sized_ = false;
 };
 
 }  // namespace kv::qt

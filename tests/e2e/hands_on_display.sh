@@ -5,7 +5,8 @@
 #   - the mouse wheel rolled over every point of every page changes no word;
 #   - after each message box the keys reach the window again, with no click;
 #   - the puzzle window opens centred on the configuration window;
-#   - Ctrl+S then saves the start image, word for word.
+#   - Ctrl+S then saves the start image, word for word, and the keys reach
+#     the window after the save dialog and after the question that follows it.
 #
 #   hands_on_display.sh PATH/TO/kv2841a
 #
@@ -92,6 +93,7 @@ save_and_compare() {
     local dialog
     dialog=$(window_named "^${dialog_title}\$") || fail "Ctrl+S opened no \"$dialog_title\" dialog"
     [ -n "$dialog" ] || fail "Ctrl+S opened no \"$dialog_title\" dialog"
+    xdotool windowfocus --sync "$dialog"
     xdotool type --delay 10 "$saved"
     xdotool key Return
     local expected_size=$((${#start_words[@]} * 6))
@@ -103,6 +105,17 @@ save_and_compare() {
     done
     cmp "$expected" "$saved" || fail "a word changed: the saved list differs from the start image"
     expect_focus_back "$window" "after the save dialog"
+    # Two modal windows one after the other: the dialog, then the question
+    # before replacing the file, answered No with Escape.
+    xdotool key ctrl+s
+    dialog=$(window_named "^${dialog_title}\$") || fail "a second Ctrl+S opened no dialog"
+    [ -n "$dialog" ] || fail "a second Ctrl+S opened no dialog"
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 10 "$saved"
+    xdotool key Return
+    window_named '^警告$' >/dev/null || fail "no question before replacing $saved"
+    xdotool key Escape
+    expect_focus_back "$window" "after the question before replacing"
 }
 
 on_display() {

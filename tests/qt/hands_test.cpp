@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
@@ -197,6 +199,26 @@ TEST_F(Hands, TheRedVcoBoxWritesInTheWindowTextColour) {
     EXPECT_EQ(palette.color(QPalette::Active, QPalette::Base), QColor(255, 0, 0));
     EXPECT_EQ(palette.color(QPalette::Active, QPalette::Text),
               QApplication::palette().color(QPalette::WindowText));
+}
+
+// At 1024 x 600 every page shows whole; on a smaller screen the page area
+// scrolls and the page keeps the room it needs.
+TEST_F(Hands, EveryPageFits1024By600AndScrollsOnASmallerScreen) {
+    auto* scroller = window->findChild<QScrollArea*>(QStringLiteral("page_scroller"));
+    ASSERT_NE(scroller, nullptr);
+    const QSize sizes[] = {{1024, 600}, {640, 400}};
+    for (const QSize& size : sizes) {
+        window->resize(size);
+        for (int tab = 0; tab < window->tab_bar()->count(); ++tab) {
+            select_tab(tab);
+            QApplication::processEvents();
+            QWidget* page = window->page_area()->currentWidget();
+            const bool small = size.width() < 1024;
+            EXPECT_EQ(scroller->horizontalScrollBar()->isVisible(), small) << tab;
+            EXPECT_GE(page->width(), page->minimumSizeHint().width()) << tab;
+            EXPECT_GE(page->height(), page->minimumSizeHint().height()) << tab;
+        }
+    }
 }
 
 }  // namespace
