@@ -92,6 +92,23 @@ TEST_F(Hands, TheDropDownOpensOnTheListsValue) {
     EXPECT_EQ(widget<QLineEdit>(w.CH1_AC_Gain)->text(), "95");
 }
 
+// Typing into the open drop-down moves to the item that starts with it;
+// only Enter picks it. Typing into the closed list still changes nothing.
+TEST_F(Hands, TypingIntoTheOpenDropDownFindsAnItem) {
+    auto* crystals = widget<QComboBox>(w.crylist);
+    crystals->setFocus();
+    QTest::keyClicks(crystals->lineEdit(), "4");
+    EXPECT_EQ(w.crylist.text(), "25");
+    QTest::keyClick(crystals, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView* view = crystals->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    QTest::keyClicks(view, "4");
+    EXPECT_TRUE(view->currentIndex().data().toString().startsWith('4'));
+    EXPECT_EQ(w.crylist.text(), "25");
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_TRUE(w.crylist.text().starts_with('4'));
+}
+
 TEST_F(Hands, UpAndDownOnAClosedListStepFromItsValue) {
     auto* crystals = widget<QComboBox>(w.crylist);
     int clicks = 0;
