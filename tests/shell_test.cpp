@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "shell/application.h"
-#include "shell/maker.h"
+#include "shell/product.h"
 #include "shell/status_panels.h"
 #include "support/fake_platform.h"
 
@@ -122,12 +122,12 @@ TEST_F(Shell, AboutBoxNamesTheMaker) {
     EXPECT_EQ(m.icon, MessageIcon::Question);
     EXPECT_EQ(m.buttons, MessageButtons::Ok);
     EXPECT_EQ(m.title, "关于“Korvane”");
-    const std::vector<std::string> lines = {std::string(maker::kCompany),
+    const std::vector<std::string> lines = {std::string(product::kCompany),
                                             "芯片寄存器配置工具",
-                                            "电话：" + std::string(maker::kTelephone),
-                                            "传真：" + std::string(maker::kFax),
-                                            "网址：" + std::string(maker::kWeb),
-                                            "邮箱：" + std::string(maker::kEmail)};
+                                            "电话：" + std::string(product::kTelephone),
+                                            "传真：" + std::string(product::kFax),
+                                            "网址：" + std::string(product::kWeb),
+                                            "邮箱：" + std::string(product::kEmail)};
     std::string text;
     for (const std::string& line : lines) {
         text += (text.empty() ? "" : "\n") + line;
@@ -189,7 +189,7 @@ TEST(StatusBar, MakerLineDateAndTime) {
     const std::vector<StatusBar::Panel> panels = status_bar_panels();
     ASSERT_EQ(panels.size(), 3U);
     EXPECT_EQ(panels[0].style, StatusBar::PanelStyle::Text);
-    EXPECT_EQ(panels[0].text, std::string(maker::kCompany) + std::string(17, ' ') + "Korvane" +
+    EXPECT_EQ(panels[0].text, std::string(product::kCompany) + std::string(17, ' ') + "Korvane" +
                                   std::string(15, ' ') + "V1.0.0.18.1001");
     EXPECT_EQ(panels[1].style, StatusBar::PanelStyle::Date);
     EXPECT_EQ(panels[2].style, StatusBar::PanelStyle::Time);

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "panel/kv2841a.h"
-#include "shell/maker.h"
+#include "shell/product.h"
 
 namespace kv {
 
@@ -11,9 +11,15 @@ namespace {
 constexpr std::int16_t kEditionClicksToPlay = 5;
 
 std::string about_text() {
-    return std::string(maker::kCompany) + "\n芯片寄存器配置工具\n电话：" +
-           std::string(maker::kTelephone) + "\n传真：" + std::string(maker::kFax) + "\n网址：" +
-           std::string(maker::kWeb) + "\n邮箱：" + std::string(maker::kEmail);
+    return std::string(product::kCompany) + "\n芯片寄存器配置工具\n电话：" +
+           std::string(product::kTelephone) + "\n传真：" + std::string(product::kFax) + "\n网址：" +
+           std::string(product::kWeb) + "\n邮箱：" + std::string(product::kEmail);
+}
+
+// The release day as the version box writes it: "2018年10月1日".
+std::string release_date() {
+    return std::to_string(product::kReleaseYear) + "年" + std::to_string(product::kReleaseMonth) +
+           "月" + std::to_string(product::kReleaseDay) + "日";
 }
 
 }  // namespace
@@ -22,8 +28,8 @@ std::string about_text() {
 // puzzle window once the box is closed, and the count stays at the threshold.
 void Kv2841a::edition_Click() {
     MsgBox(MessageIcon::Information, MessageButtons::Ok, "版本信息",
-           "Korvane芯片寄存器配置工具V1.0.0 " + std::to_string(module_.EditionClicks + 1) +
-               "\n2018年10月1日");
+           std::string(product::kBrand) + "芯片寄存器配置工具V" + std::string(product::kVersion) +
+               " " + std::to_string(module_.EditionClicks + 1) + "\n" + release_date());
     ++module_.EditionClicks;
     if (module_.EditionClicks >= kEditionClicksToPlay) {
         if (show_MiniGame) {
@@ -34,7 +40,8 @@ void Kv2841a::edition_Click() {
 }
 
 void Kv2841a::about_Click() {
-    MsgBox(MessageIcon::Question, MessageButtons::Ok, "关于“Korvane”", about_text());
+    MsgBox(MessageIcon::Question, MessageButtons::Ok, "关于“" + std::string(product::kBrand) + "”",
+           about_text());
 }
 
 void Kv2841a::Direction_Click() {
