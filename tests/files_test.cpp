@@ -204,7 +204,7 @@ TEST_P(EachCommand, FailureIsToldWithNameAndReason) {
     run();
     ASSERT_EQ(platform.messages.size(), 1U);
     const Message& m = platform.messages[0];
-    EXPECT_EQ(m.icon, MessageIcon::Information);
+    EXPECT_EQ(m.icon, MessageIcon::Warning);
     EXPECT_EQ(m.buttons, MessageButtons::Ok);
     EXPECT_EQ(m.title, "警告");
     EXPECT_EQ(m.text, "/mnt/full/regs.txt\n文件保存失败：磁盘空间不足");

@@ -63,11 +63,12 @@ int main(int argc, char** argv) {
     application.start();
     kv::qt::Desktop desktop(platform, application);
     kv::qt::ConfigWindow& window = desktop.config_window();
+    desktop.show();
+    // A size asked for stands even where the screen is smaller.
     if (argc > 2) {
         const QStringList size = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
         window.resize(size.value(0).toInt(), size.value(1).toInt());
     }
-    desktop.show();
     QTabBar* tabs = window.tab_bar();
     for (int tab = 0; tab < tabs->count(); ++tab) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());

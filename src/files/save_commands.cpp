@@ -63,7 +63,7 @@ void save_register_list(Kv2841a& w, Layout layout) {
         }
         const SaveResult result = w.platform().save_file(path, layout(register_texts(w)));
         if (!result.ok) {
-            w.MsgBox(MessageIcon::Information, MessageButtons::Ok, "警告",
+            w.MsgBox(MessageIcon::Warning, MessageButtons::Ok, "警告",
                      save_failure_text(path, result.reason));
         }
     }

@@ -8,7 +8,7 @@
 
 namespace kv {
 
-enum class MessageIcon { None, Information, Question };
+enum class MessageIcon { None, Information, Question, Warning };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 

@@ -29,6 +29,7 @@ TextLink& Bindings::link_text(BoundLineEdit& edit, TextControl& control) {
     on(&edit, &QLineEdit::textEdited, [&link](const QString& text) { link.forward_edit(text); });
     on(&edit, &QLineEdit::cursorPositionChanged, [&link] { link.follow_caret(); });
     on(&edit, &QLineEdit::selectionChanged, [&link] { link.follow_caret(); });
+    on(&edit, &BoundLineEdit::focused, [&link] { link.refresh(); });
     return link;
 }
 

@@ -47,6 +47,13 @@ void BoundLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// The field shows the control's caret and selection only while it has the
+// focus (see TextLink); on the way in it takes them up.
+void BoundLineEdit::focusInEvent(QFocusEvent* event) {
+    emit focused();
+    QLineEdit::focusInEvent(event);
+}
+
 void BoundLineEdit::focusOutEvent(QFocusEvent* event) {
     const QScopedValueRollback finishing(finishing_, true);
     QLineEdit::focusOutEvent(event);

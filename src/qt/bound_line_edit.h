@@ -25,10 +25,13 @@ public:
 signals:
     // A click with the left button inside the field, after the field handled it.
     void clicked();
+    // The field has just taken the keyboard focus.
+    void focused();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

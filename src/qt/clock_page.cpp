@@ -24,15 +24,19 @@ namespace kv::qt {
 namespace {
 
 constexpr int kDividerCharacters = 3;
-constexpr int kFrequencyCharacters = 8;
+constexpr int kFrequencyCharacters = 7;
 constexpr int kWordCharacters = 6;
-constexpr int kArrowRoom = 28;
+constexpr int kArrowRoom = 12;
+constexpr int kBlockMargin = 6;
 
 // A framed block of the diagram with its title on top and a grid for its rows.
 QGridLayout* block(const char* title, QFrame*& frame, QWidget* parent) {
     frame = new QFrame(parent);
     frame->setFrameShape(QFrame::Box);
     auto* grid = page_grid(frame);
+    // Narrow side margins keep the chain of seven blocks within a small screen.
+    const QMargins margins = grid->contentsMargins();
+    grid->setContentsMargins(kBlockMargin, margins.top(), kBlockMargin, margins.bottom());
     auto* heading = caption(title, frame);
     heading->setAlignment(Qt::AlignCenter);
     QFont bold = heading->font();

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "qt/bindings.h"
+#include "qt/bound_combo_box.h"
 #include "qt/bound_line_edit.h"
 #include "qt/qt_text.h"
 #include "qt/system_colour.h"
@@ -45,11 +46,12 @@ void refresh_combo_box(QComboBox& combo, TextLink& link, const ComboBox& list) {
 
 }  // namespace
 
-// An editable list. A pick from the drop-down list (or with the arrow keys)
-// is the control's pick; typing goes through the edit part. Qt also reports
-// a pick when an edit ends on a text that equals an item: that is no pick.
+// An editable list. A pick from the drop-down list (or a step with the arrow
+// keys or the wheel, see BoundComboBox) is the control's pick;
+// typing goes through the edit part. Qt also reports a pick when an edit ends
+// on a text that equals an item: that is no pick.
 QComboBox* Bindings::combo_box(ComboBox& list, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new BoundComboBox(list, parent);
     auto* edit = new BoundLineEdit(list, combo);
     // The list completes nothing. Qt gives a field that has no completer one
     // that watches the whole list, which is costly to make; an empty one

@@ -2,8 +2,11 @@
 
 #include <QEvent>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -15,12 +18,58 @@
 
 namespace kv::qt {
 
+namespace {
+
+// Scrolls the page area when the window is smaller than the page, rather
+// than cutting the page; it asks for the room of the whole page.
+class PageScroller final : public QScrollArea {
+public:
+    explicit PageScroller(QWidget* parent) : QScrollArea(parent) {}
+
+    [[nodiscard]] QSize sizeHint() const override {
+        // Room for a scroll bar too, so that the whole page shows without one.
+        const int room = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        return widget()->sizeHint() + QSize(room, room);
+    }
+};
+
+QScrollArea* page_scroller(QStackedWidget& area, QWidget* parent) {
+    auto* scroller = new PageScroller(parent);
+    scroller->setObjectName(QStringLiteral("page_scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    // Not expanding: a window shown without a size of its own takes the
+    // whole page's, not two thirds of the screen.
+    scroller->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(&area);
+    return scroller;
+}
+
+}  // namespace
+
 ConfigWindow::ConfigWindow(Kv2841a& w, std::function<QDateTime()> clock) {
     setObjectName(QStringLiteral("Kv2841a"));
     setWindowTitle(to_qstring(Kv2841a::kCaption));
     build_menus(w);
     setCentralWidget(build_centre(w));
     bindings_.status_bar(w.StatusBar1, *statusBar(), std::move(clock));
+}
+
+// The window opens at the size of its page: the size Qt gives a new window
+// is at most two thirds of the screen, which would make a large screen's
+// page scroll. Its menus and bars know their size only once it is shown.
+void ConfigWindow::showEvent(QShowEvent* event) {
+    if (!sized_) {
+        sized_ = true;
+        resize(sizeHint());
+    }
+    QMainWindow::showEvent(event);
+}
+
+// The whole page where the screen has room for it; else the page scrolls.
+void ConfigWindow::fit_to_screen() {
+    resize(size().boundedTo(screen()->availableGeometry().size()));
 }
 
 void ConfigWindow::build_menus(Kv2841a& w) {
@@ -39,7 +88,7 @@ QWidget* ConfigWindow::build_centre(Kv2841a& w) {
     layout->addWidget(tab_bar_);
     page_area_ = new QStackedWidget(centre);
     page_area_->setFrameShape(QFrame::StyledPanel);
-    layout->addWidget(page_area_, 1);
+    layout->addWidget(page_scroller(*page_area_, centre), 1);
     bindings_.pages(*page_area_, {{&w.Frame1, [this, &w] { return function_page(bindings_, w); }},
                                   {&w.Frame3, [this, &w] { return clock_page(bindings_, w); }},
                                   {&w.Frame40, [this, &w] { return gain_page(bindings_, w); }},

@@ -26,6 +26,9 @@ public:
     explicit ConfigWindow(Kv2841a& w,
                           std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
+    // Keeps the window within its screen, where the page then scrolls.
+    void fit_to_screen();
+
     [[nodiscard]] Bindings& bindings() { return bindings_; }
     [[nodiscard]] const Bindings& bindings() const { return bindings_; }
     [[nodiscard]] QTabBar* tab_bar() const { return tab_bar_; }
@@ -34,6 +37,7 @@ public:
 protected:
     // Makes the pages not made yet once the page area has painted its first frame.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void build_menus(Kv2841a& w);
@@ -44,6 +48,7 @@ private:
     Bindings bindings_;
     QTabBar* tab_bar_ = nullptr;
     QStackedWidget* page_area_ = nullptr;
+    bool sized_ = false;
 };
 
 }  // namespace kv::qt

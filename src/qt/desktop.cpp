@@ -32,6 +32,7 @@ Desktop::~Desktop() {
 
 void Desktop::show() {
     show_window(WindowName::Kv2841a);
+    config_->fit_to_screen();
 }
 
 void Desktop::show_window(WindowName window) {
@@ -64,10 +65,20 @@ void Desktop::show_game() {
         game_->setAttribute(Qt::WA_DeleteOnClose, false);
         game_->on_close = [this] { application_.unload_mini_game(); };
         platform_.add_view(game_->bindings());
+        game_->show();
+        centre_on_config(*game_);
     }
     game_->show();
     game_->raise();
     game_->activateWindow();
+}
+
+// A new puzzle window opens centred on the configuration window, never over
+// its menu bar in a corner of the screen.
+void Desktop::centre_on_config(QWidget& window) const {
+    QRect area(QPoint(0, 0), window.frameGeometry().size());
+    area.moveCenter(config_->frameGeometry().center());
+    window.move(area.topLeft());
 }
 
 // The window lets go of its model at once, while the model still lives, and

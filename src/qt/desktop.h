@@ -45,6 +45,7 @@ private:
     void close_window(WindowName window);
     void show_game();
     void close_game();
+    void centre_on_config(QWidget& window) const;
     void focus_moved(QWindow* window);
 
     QtPlatform& platform_;

@@ -6,6 +6,16 @@
 
 namespace kv::qt {
 
+namespace {
+
+// A description that already ends in its patterns in brackets, which Qt
+// reads as the filter's patterns: "Text_Files(*.txt)".
+bool shows_patterns(const QString& description, const QString& patterns) {
+    return description.endsWith(QStringLiteral("(%1)").arg(patterns));
+}
+
+}  // namespace
+
 QString qt_name_filter(std::string_view filter) {
     const QStringList parts = to_qstring(filter).split(QLatin1Char('|'));
     QStringList lines;
@@ -20,8 +30,9 @@ QString qt_name_filter(std::string_view filter) {
         if (description.isEmpty() && patterns.isEmpty()) {
             continue;
         }
-        lines << (patterns.isEmpty() ? description
-                                     : QStringLiteral("%1 (%2)").arg(description, patterns));
+        lines << (patterns.isEmpty() || shows_patterns(description, patterns)
+                      ? description
+                      : QStringLiteral("%1 (%2)").arg(description, patterns));
     }
     return lines.join(QLatin1Char('\n'));
 }

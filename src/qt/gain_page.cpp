@@ -93,12 +93,15 @@ QGroupBox* channel_frame(Bindings& bind, const Channel& channel, QWidget* page) 
     return frame;
 }
 
-// Channel 1 also holds the IF-amplifier switch that acts on all channels.
+// Channel 1 also holds the IF-amplifier switch that acts on all channels,
+// under its AGC switch; the Tab key reaches the two one after the other.
 void add_ifa_switch(Bindings& bind, Kv2841a& w, QGroupBox& frame) {
     auto* cell = new QWidget(&frame);
     auto* row = new QHBoxLayout(cell);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(bind.check_box(w.CH1_IFA_SW, cell));
+    QCheckBox* ifa_switch = bind.check_box(w.CH1_IFA_SW, cell);
+    QWidget::setTabOrder(bind.widget_of(w.CH1_AGC_SW), ifa_switch);
+    row->addWidget(ifa_switch);
     row->addWidget(caption("全通道", cell));
     static_cast<QGridLayout*>(frame.layout())->addWidget(cell, 1, kSwitchColumn);
 }

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTreeView>
 #include <algorithm>
 
 #include "files/file_store.h"
@@ -20,6 +23,8 @@ QMessageBox::Icon box_icon(MessageIcon icon) {
             return QMessageBox::Information;
         case MessageIcon::Question:
             return QMessageBox::Question;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
         case MessageIcon::None:
             break;
     }
@@ -42,14 +47,43 @@ MessageAnswer answer_of(int button) {
     }
 }
 
-// The window a modal box belongs to: the one the person works in.
-QWidget* owner_window() {
-    return QApplication::activeWindow();
+// Gives the window a modal box belonged to the focus back once the box has
+// closed; the window then gives it to the widget that last had it. Without
+// a window manager nothing else does, and the keys would reach no window.
+class FocusReturn final {
+public:
+    explicit FocusReturn(QWidget* window) : window_(window) {}
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+    ~FocusReturn() {
+        if (!window_.isNull() && window_->isVisible()) {
+            window_->activateWindow();
+        }
+    }
+
+private:
+    QPointer<QWidget> window_;
+};
+
+// The detail columns of the dialog's file list (size, type, date) as wide
+// as their texts, in any language; the name takes the room left.
+void show_whole_columns(QFileDialog& dialog) {
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (list == nullptr) {
+        return;
+    }
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column) {
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
 }
 
 }  // namespace
 
 MessageAnswer QtPlatform::message_box(const Message& message) {
+    const FocusReturn focus_return(owner_window());
     QMessageBox box(box_icon(message.icon), to_qstring(message.title), to_qstring(message.text),
                     box_buttons(message.buttons), owner_window());
     box.setTextFormat(Qt::PlainText);
@@ -64,12 +98,14 @@ MessageAnswer QtPlatform::message_box(const Message& message) {
 // The dialog asks no question of its own before replacing a file: the
 // procedure that saves asks it.
 bool QtPlatform::show_save_dialog(CommonDialog& dialog) {
+    const FocusReturn focus_return(owner_window());
     QFileDialog box(owner_window(), to_qstring(dialog.dialog_title));
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setFileMode(QFileDialog::AnyFile);
     box.setOption(QFileDialog::DontConfirmOverwrite);
     box.setNameFilter(qt_name_filter(dialog.filter));
     box.setWindowModality(Qt::ApplicationModal);
+    show_whole_columns(box);
     if (!dialog.file_name.empty()) {
         box.selectFile(to_qstring(dialog.file_name));
     }
@@ -86,6 +122,15 @@ bool QtPlatform::plain_file_exists(const std::string& path) {
 
 SaveResult QtPlatform::save_file(const std::string& path, std::string_view bytes) {
     return file_store::save_file_atomically(path, bytes);
+}
+
+// The window the person works in; while the desktop has not yet given a
+// closed box's window the focus back, the window the last box belonged to.
+QWidget* QtPlatform::owner_window() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        last_owner_ = active;
+    }
+    return last_owner_.data();
 }
 
 void QtPlatform::set_focus(const Control& control) {

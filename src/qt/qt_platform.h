@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "panel/platform.h"
-
-class QWidget;
 
 namespace kv::qt {
 
@@ -32,7 +32,10 @@ public:
     std::function<void(WindowName)> on_close_window;
 
 private:
+    QWidget* owner_window();
+
     std::vector<const Bindings*> views_;
+    QPointer<QWidget> last_owner_;
 };
 
 }  // namespace kv::qt

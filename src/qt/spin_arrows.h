@@ -8,7 +8,9 @@ namespace kv::qt {
 
 // A small spin control: an upper and a lower arrow, stacked. It holds no
 // value; it only reports which arrow the person used (a click, a held arrow,
-// the mouse wheel, or the Up and Down keys).
+// the Up and Down keys, or the mouse wheel while the spin has the focus, so
+// that scrolling over a page changes nothing). A click on an arrow gives it
+// the focus, which it shows with a focus frame.
 class SpinArrows final : public QWidget {
     Q_OBJECT
 
@@ -26,6 +28,7 @@ signals:
 protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QToolButton* upper_;

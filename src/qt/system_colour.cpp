@@ -55,8 +55,11 @@ QColor text_colour(Colour colour, const QPalette& palette) {
         case kMenuText:
             return palette.color(QPalette::Base);
         default:
-            return palette.color(QPalette::Text);
+            break;
     }
+    // On a plain colour such as the red of a value out of range, the
+    // window's own text colour, which reads at a glance.
+    return palette.color((colour & kSystemColourFlag) != 0 ? QPalette::Text : QPalette::WindowText);
 }
 
 void apply_box_colour(QWidget& box, Colour colour) {

@@ -11,9 +11,17 @@ namespace {
 
 constexpr int kQtLongestText = 32767;
 
+// A box that only shows a result: locked, or discarding every keystroke.
+// The Tab key passes it by; a click still reaches it.
+bool shows_a_result(const TextBox& box) {
+    const auto* handler = box.KeyPress.target<void (*)(int&)>();
+    return box.locked() || (handler != nullptr && *handler == &discard_keystroke);
+}
+
 void refresh_text_box(BoundLineEdit& edit, TextLink& link, const TextBox& box) {
     refresh_common(edit, box);
     edit.setReadOnly(box.locked());
+    edit.setFocusPolicy(shows_a_result(box) ? Qt::ClickFocus : Qt::StrongFocus);
     const int limit = box.max_length() == 0 ? kQtLongestText : static_cast<int>(box.max_length());
     if (edit.maxLength() != limit) {
         edit.setMaxLength(limit);

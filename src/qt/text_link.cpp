@@ -50,6 +50,14 @@ void TextLink::refresh() {
         // The person's own edit: the field keeps the caret where it was left.
         return;
     }
+    if (!edit_.hasFocus()) {
+        // A text written into a field the person is not in shows from its
+        // first character, however long; the caret comes with the focus.
+        if (rewritten) {
+            edit_.setCursorPosition(0);
+        }
+        return;
+    }
     const Selection wanted{control_.sel_start(), control_.sel_length()};
     if (rewritten || field_selection(edit_) != wanted) {
         select(edit_, wanted);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "qt/desktop.h"
 #include "qt/game_window.h"
 #include "qt/qt_platform.h"
+#include "qt/translations.h"
 #include "shell/application.h"
 
 namespace kv::qt::test {
@@ -138,7 +140,7 @@ TEST_F(DesktopTest, SavingAsksForANameAndBeforeReplacingAFile) {
     QTest::keyClick(&config(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(boxes.dialogs.size(), 1U);
     EXPECT_EQ(boxes.dialogs[0].title, "保存文件");
-    EXPECT_EQ(boxes.dialogs[0].filters, QStringList{"Text_Files(*.txt) (*.txt)"});
+    EXPECT_EQ(boxes.dialogs[0].filters, QStringList{"Text_Files(*.txt)"});
     EXPECT_FALSE(boxes.dialogs[0].asks_before_replacing);
     EXPECT_TRUE(boxes.dialogs[0].name_field_focused);
     QFile file(path);
@@ -255,6 +257,36 @@ TEST_F(DesktopTest, APathTypedIntoTheDialogAndEnterSaveTheSpiList) {
     EXPECT_EQ(saved.size(), 264);
     EXPECT_TRUE(saved.startsWith("FFF00\t011D5\t32178\t"));
     EXPECT_TRUE(saved.endsWith("FFFFD\t"));
+}
+
+TEST_F(DesktopTest, ThePuzzleOpensCentredOnTheConfigurationWindow) {
+    use_version_item(5);
+    ASSERT_NE(desktop.game_window(), nullptr);
+    const QPoint offset =
+        desktop.game_window()->frameGeometry().center() - config().frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
+}
+
+TEST_F(DesktopTest, AMessageBoxGivesTheFocusBack) {
+    QWidget* list = widget(w().Combo1);
+    list->setFocus();
+    config().findChild<QAction*>("Direction")->trigger();
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&config()));
+    EXPECT_TRUE(list->hasFocus());
+}
+
+TEST_F(DesktopTest, QtsOwnButtonsSpeakChinese) {
+    ASSERT_TRUE(use_chinese_qt_texts(*qApp));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("t"), QStringLiteral("t"),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QString::fromUtf8("是")));
+}
+
+TEST_F(DesktopTest, AWarningShowsTheWarningIcon) {
+    platform.message_box({MessageIcon::Warning, MessageButtons::Ok, "警告", "regs.txt"});
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].icon, QMessageBox::Warning);
 }
 
 }  // namespace

@@ -87,7 +87,8 @@ struct FilterRow {
 
 TEST(FileFilter, PairsBecomeQtNameFilters) {
     const FilterRow rows[] = {
-        {"text files", "Text_Files(*.txt)|*.txt", "Text_Files(*.txt) (*.txt)"},
+        {"text files", "Text_Files(*.txt)|*.txt", "Text_Files(*.txt)"},
+        {"patterns shown otherwise", "Text(*.log)|*.txt", "Text(*.log) (*.txt)"},
         {"several patterns", "Logs|*.log;*.txt", "Logs (*.log *.txt)"},
         {"two pairs", "Text|*.txt|All|*.*", "Text (*.txt)\nAll (*.*)"},
         {"description only", "Text", "Text"},

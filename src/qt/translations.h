@@ -1,0 +1,12 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace kv::qt {
+
+// Qt's own Simplified Chinese texts (Debian's qt6-translations-l10n), so that
+// the save dialog, its columns and the standard buttons speak the window's
+// language whatever the desktop's. True when they were found and loaded.
+bool use_chinese_qt_texts(QCoreApplication& application);
+
+}  // namespace kv::qt

@@ -1,0 +1,192 @@
+#!/usr/bin/env bash
+# End to end on a real X display of 1024 x 600 without a window manager, as a
+# person's hands use the window:
+#   - the window fits the screen;
+#   - the mouse wheel rolled over every point of every page changes no word;
+#   - after each message box the keys reach the window again, with no click;
+#   - the puzzle window opens centred on the configuration window;
+#   - Ctrl+S then saves the start image, word for word, and the keys reach
+#     the window after the save dialog and after the question that follows it.
+#
+#   hands_on_display.sh PATH/TO/kv2841a
+#
+# Runs itself again inside xvfb-run. Exits 77 (skipped) when xvfb-run or
+# xdotool is missing, except under CI, where that is a failure.
+set -euo pipefail
+
+readonly wait_seconds=20
+readonly title='KV2841A寄存器配置工具'
+readonly puzzle_title='MiniGame'
+readonly dialog_title='保存文件'
+readonly screen_width=1024 screen_height=600
+# Points apart on the wheel's grid: less than the smallest list or spin.
+readonly step_x=${KV_STEP_X:-16} step_y=${KV_STEP_Y:-8}
+# The menu bar and the tab strip above the page, the status bar below it.
+readonly page_top=56 page_bottom_margin=28
+
+# The 44 start words of REG0 to REG43, in register order.
+readonly start_words=(
+    FFF00 011D5 32178 28F5C 0FB00 EB84F 0C400 51EB7 318C2 55700 9965E
+    B145C B249C 62625 8AAFE FFF80 5F910 40077 7C030 90708 008B2 420AE
+    75541 F7BDE FFF80 5FA10 40077 FC030 90C00 4208D 75541 FFF80 5F910
+    40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
+)
+
+app_pid=""
+work_dir=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work_dir/app.log" ]; then
+        echo "--- the program's output:" >&2
+        cat "$work_dir/app.log" >&2
+    fi
+    exit 1
+}
+
+window_named() {
+    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+# Prints "x y width height" of a window.
+geometry_of() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# Rolls the wheel two notches down at every point of the page area.
+roll_over_page() {
+    local window=$1 x y commands=()
+    read -r _ _ width height < <(geometry_of "$window")
+    for ((y = page_top; y < height - page_bottom_margin; y += step_y)); do
+        for ((x = 4; x < width - 4; x += step_x)); do
+            commands+=(mousemove --window "$window" "$x" "$y" click --repeat 2 --delay 0 5)
+        done
+    done
+    xdotool "${commands[@]}"
+}
+
+# The keys reach the configuration window: it has the input focus.
+expect_focus_back() {
+    local window=$1 focused deadline=$((SECONDS + wait_seconds))
+    until focused=$(xdotool getwindowfocus) && [ "$focused" = "$window" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$2: the focus is on $focused, not the window $window"
+        sleep 0.1
+    done
+}
+
+# Opens the version box from the keyboard (帮助(H), its second item) and closes it.
+use_version_item() {
+    local window=$1
+    xdotool key alt+h Down Return
+    local box
+    box=$(window_named '^版本信息$') || fail "Alt+H, Down, Enter showed no version box"
+    [ -n "$box" ] || fail "Alt+H, Down, Enter showed no version box"
+    xdotool key Return
+    timeout "$wait_seconds" bash -c "while xdotool search --onlyvisible --name '^版本信息\$' >/dev/null; do sleep 0.1; done" ||
+        fail "Enter did not close the version box"
+}
+
+save_and_compare() {
+    local window=$1 saved=$work_dir/regs.txt expected=$work_dir/expected.txt
+    xdotool key ctrl+s
+    local dialog
+    dialog=$(window_named "^${dialog_title}\$") || fail "Ctrl+S opened no \"$dialog_title\" dialog"
+    [ -n "$dialog" ] || fail "Ctrl+S opened no \"$dialog_title\" dialog"
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 10 "$saved"
+    xdotool key Return
+    local expected_size=$((${#start_words[@]} * 6))
+    printf '%s\t' "${start_words[@]}" >"$expected"
+    local deadline=$((SECONDS + wait_seconds))
+    until [ -f "$saved" ] && [ "$(stat -c %s "$saved")" -ge "$expected_size" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "no complete file at $saved after Enter"
+        sleep 0.1
+    done
+    cmp "$expected" "$saved" || fail "a word changed: the saved list differs from the start image"
+    expect_focus_back "$window" "after the save dialog"
+    # Two modal windows one after the other: the dialog, then the question
+    # before replacing the file, answered No with Escape.
+    xdotool key ctrl+s
+    dialog=$(window_named "^${dialog_title}\$") || fail "a second Ctrl+S opened no dialog"
+    [ -n "$dialog" ] || fail "a second Ctrl+S opened no dialog"
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 10 "$saved"
+    xdotool key Return
+    window_named '^警告$' >/dev/null || fail "no question before replacing $saved"
+    xdotool key Escape
+    expect_focus_back "$window" "after the question before replacing"
+}
+
+on_display() {
+    local app=$1 work=$2
+    work_dir=$work
+    unset QT_QPA_PLATFORM
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+    "$app" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    trap 'kill "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true' EXIT
+
+    local window
+    window=$(window_named "^${title}\$") || fail "the window \"$title\" did not appear"
+    [ -n "$window" ] || fail "the window \"$title\" did not appear"
+    xdotool windowfocus --sync "$window"
+
+    local x y width height
+    read -r x y width height < <(geometry_of "$window")
+    [ "$((x + width))" -le "$screen_width" ] && [ "$((y + height))" -le "$screen_height" ] ||
+        fail "the window ${width}x${height}+${x}+${y} does not fit the ${screen_width}x${screen_height} screen"
+
+    local page
+    for page in 1 2 3 4; do
+        echo "rolling the wheel over page $page" >&2
+        roll_over_page "$window"
+        xdotool key ctrl+Next
+    done
+    xdotool search --onlyvisible --name '^提示$' >/dev/null &&
+        fail "the wheel picked a crystal: a reminder box is up"
+
+    local use
+    for use in 1 2 3 4; do
+        use_version_item "$window"
+        expect_focus_back "$window" "after version box $use"
+    done
+    use_version_item "$window"
+    local puzzle
+    puzzle=$(window_named "^${puzzle_title}\$") || fail "the fifth use opened no puzzle window"
+    [ -n "$puzzle" ] || fail "the fifth use opened no puzzle window"
+    local px py pw ph
+    read -r px py pw ph < <(geometry_of "$puzzle")
+    local dx=$(((px + pw / 2) - (x + width / 2))) dy=$(((py + ph / 2) - (y + height / 2)))
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] ||
+        fail "the puzzle at ${pw}x${ph}+${px}+${py} is not centred on the window at ${width}x${height}+${x}+${y}"
+
+    xdotool windowfocus --sync "$window"
+    save_and_compare "$window"
+    echo "window ${width}x${height}; wheel changed no word; focus back after every box; puzzle centred"
+}
+
+main() {
+    if [ "${1:-}" = --on-display ]; then
+        shift
+        on_display "$@"
+        return
+    fi
+    [ $# -eq 1 ] && [ -x "$1" ] || fail "usage: hands_on_display.sh PATH/TO/kv2841a"
+    local tool
+    for tool in xvfb-run xdotool; do
+        if ! command -v "$tool" >/dev/null; then
+            [ -z "${CI:-}" ] || fail "$tool is missing (scripts/kv.sh installs it)"
+            echo "SKIPPED: $tool is missing; bash scripts/kv.sh test installs it"
+            exit 77
+        fi
+    done
+    work_dir=$(mktemp -d)
+    trap 'rm -rf "$work_dir"' EXIT
+    timeout 110 xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" \
+        bash "${BASH_SOURCE[0]}" --on-display "$(realpath "$1")" "$work_dir"
+}
+
+main "$@"
