@@ -1,6 +1,6 @@
 #include "batch/batch_platform.h"
 
-#include "files/file_store.h"
+#include "fileio/file_store.h"
 
 namespace kv::batch {
 
@@ -43,7 +43,7 @@ bool BatchPlatform::plain_file_exists(const std::string& path) {
 }
 
 SaveResult BatchPlatform::save_file(const std::string& path, std::string_view bytes) {
-    return file_store::save_file_atomically(path, bytes);
+    return file_store::save_file_safely(path, bytes);
 }
 
 void BatchPlatform::set_focus(const Control&) {}

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "files/file_store.h"
+#include "fileio/file_store.h"
 #include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "support/window_fixture.h"
@@ -50,7 +50,7 @@ public:
     }
     SaveResult save_file(const std::string& path, std::string_view bytes) override {
         before_write();
-        SaveResult result = file_store::save_file_atomically(path, bytes);
+        SaveResult result = file_store::save_file_safely(path, bytes);
         after_write();
         return result;
     }

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <algorithm>
 
-#include "files/file_store.h"
+#include "fileio/file_store.h"
 #include "qt/bindings.h"
 #include "qt/file_filter.h"
 #include "qt/qt_text.h"
@@ -85,7 +85,7 @@ bool QtPlatform::plain_file_exists(const std::string& path) {
 }
 
 SaveResult QtPlatform::save_file(const std::string& path, std::string_view bytes) {
-    return file_store::save_file_atomically(path, bytes);
+    return file_store::save_file_safely(path, bytes);
 }
 
 void QtPlatform::set_focus(const Control& control) {
