@@ -97,8 +97,7 @@ std::error_code sync(int fd) {
 
 std::error_code truncate_to(int fd, long long size) {
     errno = 0;
-    return retried([&] { return ::ftruncate(fd, size); }) != 0 ? last_error()
-                                                                : std::error_code{};
+    return retried([&] { return ::ftruncate(fd, size); }) != 0 ? last_error() : std::error_code{};
 }
 
 }  // namespace kv::file_store

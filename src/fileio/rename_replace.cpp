@@ -17,8 +17,7 @@ constexpr unsigned kModeBits = 07777;
 
 // A hidden name in the folder that nothing else uses: creating it fails when
 // the name is taken, so a clash only means another try.
-Descriptor create_temporary(const std::string& folder, std::string& name,
-                            std::error_code& error) {
+Descriptor create_temporary(const std::string& folder, std::string& name, std::error_code& error) {
     static std::random_device entropy;
     for (;;) {
         const std::uint64_t tag = (std::uint64_t{entropy()} << 32) | entropy();
@@ -35,16 +34,15 @@ Descriptor create_temporary(const std::string& folder, std::string& name,
 // old one's place, while the old file itself may still be written.
 bool another_way_may_work(std::error_code error) {
     return error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
-           error == std::errc::device_or_resource_busy || error == std::errc::read_only_file_system ||
-           error == std::errc::cross_device_link;
+           error == std::errc::device_or_resource_busy ||
+           error == std::errc::read_only_file_system || error == std::errc::cross_device_link;
 }
 
 // Gives the new file the old one's owner, group and mode, in that order: a
 // change of owner clears the setuid and setgid bits. True only when the file
 // then carries exactly all three.
 bool same_file_as(int fd, const struct stat& old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 ||
-        ::fchmod(fd, old.st_mode & kModeBits) != 0) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 || ::fchmod(fd, old.st_mode & kModeBits) != 0) {
         return false;
     }
     struct stat now {};

@@ -14,14 +14,10 @@ struct Reason {
 // The causes a person can act on, named in their own words. A used-up disk
 // quota is a full disk to the person.
 constexpr Reason kReasons[] = {
-    {{ENOENT, ENOTDIR}, "文件夹不存在"},
-    {{EISDIR, 0}, "同名的文件夹已经存在"},
-    {{EACCES, EPERM}, "没有写入权限"},
-    {{EROFS, 0}, "磁盘为只读"},
-    {{ENOSPC, EDQUOT}, "磁盘空间不足"},
-    {{ENAMETOOLONG, 0}, "文件名太长"},
-    {{EFBIG, 0}, "文件超出系统允许的大小"},
-    {{EBUSY, ETXTBSY}, "文件正在被使用"},
+    {{ENOENT, ENOTDIR}, "文件夹不存在"},    {{EISDIR, 0}, "同名的文件夹已经存在"},
+    {{EACCES, EPERM}, "没有写入权限"},      {{EROFS, 0}, "磁盘为只读"},
+    {{ENOSPC, EDQUOT}, "磁盘空间不足"},     {{ENAMETOOLONG, 0}, "文件名太长"},
+    {{EFBIG, 0}, "文件超出系统允许的大小"}, {{EBUSY, ETXTBSY}, "文件正在被使用"},
     {{ELOOP, 0}, "链接过多或链接形成循环"},
 };
 

@@ -68,7 +68,7 @@ TargetOrReason find_save_target(const std::string& path) {
         if (::lstat(current.c_str(), &state) != 0) {
             const std::error_code error = last_error();
             return error == std::errc::no_such_file_or_directory ? new_file(current)
-                                                                  : refused(error);
+                                                                 : refused(error);
         }
         if (S_ISREG(state.st_mode)) {
             return {SaveTarget{current.string(), folder_of(current), state}, {}};

@@ -12,8 +12,8 @@ namespace kv::file_store {
 //   "regs.txt" -> "boards/a.txt" (missing)   target "boards/a.txt", nothing there yet
 //   "regs.txt" (a FIFO)                       refused: not a regular file
 struct SaveTarget {
-    std::string path;     // the name at the end of the links
-    std::string folder;   // the folder that holds it
+    std::string path;                     // the name at the end of the links
+    std::string folder;                   // the folder that holds it
     std::optional<struct stat> existing;  // the regular file there, if any
 };
 
