@@ -40,12 +40,16 @@ public:
     // The puzzle window while it is shown, or null.
     [[nodiscard]] GameWindow* game_window() const { return game_.data(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void show_window(WindowName window);
     void close_window(WindowName window);
     void show_game();
     void close_game();
     void focus_moved(QWindow* window);
+    void quit_when_both_closed();
 
     QtPlatform& platform_;
     Application& application_;

@@ -53,6 +53,11 @@ MessageAnswer QtPlatform::message_box(const Message& message) {
     QMessageBox box(box_icon(message.icon), to_qstring(message.title), to_qstring(message.text),
                     box_buttons(message.buttons), owner_window());
     box.setTextFormat(Qt::PlainText);
+    // A question defaults to No, as the system's own replace question does:
+    // Enter pressed without reading keeps what stands.
+    if (message.buttons == MessageButtons::YesNo) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     box.setWindowModality(Qt::ApplicationModal);
     const int button = box.exec();
     if (message.buttons == MessageButtons::YesNo && button != QMessageBox::Yes) {
