@@ -109,6 +109,7 @@ enum class Fault {
     FolderIsAFile,
     TargetIsAFolder,
     DiskFullPartWay,
+    DiskFullInPlace,
     ReadOnlyFile,
     ReadOnlyFolder,
 };
@@ -174,6 +175,10 @@ protected:
                 write(folder_ / "folder.txt" / "inside", kOldBytes);
                 platform.name = (folder_ / "folder.txt").string();
                 return (folder_ / "folder.txt" / "inside").string();
+            case Fault::DiskFullInPlace:
+                // A second name makes the save write into the file itself.
+                fs::create_hard_link(old_file(), folder_ / "second.txt");
+                [[fallthrough]];
             case Fault::DiskFullPartWay:
                 platform.before_write = limit_file_size;
                 platform.after_write = lift_file_size_limit;
@@ -284,6 +289,7 @@ std::vector<Case> all_cases() {
         {Fault::FolderIsAFile, "FolderIsAFile", "文件夹不存在"},
         {Fault::TargetIsAFolder, "TargetIsAFolder", "同名的文件夹已经存在"},
         {Fault::DiskFullPartWay, "DiskFullPartWay", "文件超出系统允许的大小"},
+        {Fault::DiskFullInPlace, "DiskFullInPlace", "文件超出系统允许的大小"},
         {Fault::ReadOnlyFile, "ReadOnlyFile", "没有写入权限"},
         {Fault::ReadOnlyFolder, "ReadOnlyFolder", "没有写入权限"},
     };
