@@ -151,6 +151,18 @@ INSTANTIATE_TEST_SUITE_P(Kinds, NotARegularFile,
                                            StrangeTarget{"Device", make_device, S_IFCHR, true}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// /dev/stdout of a program in a pipeline: a link of the system's own to a pipe.
+TEST_F(SaveGuarantees, LinkToAPipeIsRefused) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const SaveResult result =
+        save_file_safely("/proc/self/fd/" + std::to_string(ends[1]), kNewBytes);
+    ::close(ends[0]);
+    ::close(ends[1]);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, kNotRegularFile);
+}
+
 TEST_F(SaveGuarantees, LinkLoopIsRefused) {
     fs::create_symlink("b.txt", at("a.txt"));
     fs::create_symlink("a.txt", at("b.txt"));

@@ -44,6 +44,14 @@ std::optional<fs::path> link_target(const fs::path& link, std::error_code& error
     return named.is_absolute() ? named : link.parent_path() / named;
 }
 
+// A link whose end the system reaches and finds neither a file nor a folder.
+// Links of the system's own, such as /proc/self/fd/1 for a pipe, name no path
+// that could be followed by hand.
+bool ends_in_something_else(const fs::path& link) {
+    struct stat end {};
+    return ::stat(link.c_str(), &end) == 0 && !S_ISREG(end.st_mode) && !S_ISDIR(end.st_mode);
+}
+
 // A name with nothing there: it can be created when its folder is a folder.
 TargetOrReason new_file(const fs::path& path) {
     SaveTarget target{path.string(), folder_of(path), std::nullopt};
@@ -76,7 +84,7 @@ TargetOrReason find_save_target(const std::string& path) {
         if (S_ISDIR(state.st_mode)) {
             return refused(std::errc::is_a_directory);
         }
-        if (!S_ISLNK(state.st_mode)) {
+        if (!S_ISLNK(state.st_mode) || ends_in_something_else(current)) {
             return {std::nullopt, std::string(kNotRegularFile)};
         }
         std::error_code error;
