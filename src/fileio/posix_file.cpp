@@ -26,14 +26,6 @@ std::error_code last_error() {
     return {errno != 0 ? errno : EIO, std::generic_category()};
 }
 
-Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
-    if (this != &other) {
-        (void)close();
-        fd_ = other.release();
-    }
-    return *this;
-}
-
 Descriptor::~Descriptor() {
     (void)close();
 }

@@ -18,7 +18,7 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
-    Descriptor& operator=(Descriptor&& other) noexcept;
+    Descriptor& operator=(Descriptor&&) = delete;
     ~Descriptor();
 
     [[nodiscard]] int get() const { return fd_; }

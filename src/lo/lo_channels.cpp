@@ -70,7 +70,7 @@ void compute_channel(Kv2841a& w, const LoChannel& channel) {
         channel.error_box.set_text(
             fitted_number_text(lo_error_hz(*divider, f, xtal, pre_divider), kErrorLength));
         channel.list.set_back_color(kWindowBackground);
-        channel.words_frequency = channel.list.text();
+        channel.words_frequency = number_text(f);
     } else {
         channel.error_box.set_text("");
         channel.list.set_back_color(kPureRed);
