@@ -1,6 +1,8 @@
 #include "batch/batch_platform.h"
 
-#include "files/file_store.h"
+#include <utility>
+
+#include "fileio/file_store.h"
 
 namespace kv::batch {
 
@@ -43,7 +45,15 @@ bool BatchPlatform::plain_file_exists(const std::string& path) {
 }
 
 SaveResult BatchPlatform::save_file(const std::string& path, std::string_view bytes) {
-    return file_store::save_file_atomically(path, bytes);
+    SaveResult result = file_store::save_file_safely(path, bytes);
+    if (!result.ok) {
+        save_failure_ = result.reason;
+    }
+    return result;
+}
+
+std::optional<std::string> BatchPlatform::take_save_failure() {
+    return std::exchange(save_failure_, std::nullopt);
 }
 
 void BatchPlatform::set_focus(const Control&) {}

@@ -11,7 +11,8 @@ namespace kv::batch {
 // The platform of the batch tool: every message box goes to the error stream
 // as one line "TITLE: TEXT" (line feeds shown as " / ") and is answered with OK,
 // or Yes for a question. The save dialog answers with the name the script gave
-// for the next save, or cancels. Files are written all or nothing.
+// for the next save, or cancels. Files are written as the desktop writes them, and a failed save is
+// kept for the runner to report.
 class BatchPlatform final : public Platform {
 public:
     explicit BatchPlatform(std::ostream& messages) : messages_(messages) {}
@@ -19,6 +20,8 @@ public:
     // The name the next save dialog answers with.
     void answer_next_dialog(std::string name) { next_name_ = std::move(name); }
     [[nodiscard]] bool window_closed(WindowName window) const;
+    // Why the last save failed or was refused, once; nothing when none did.
+    [[nodiscard]] std::optional<std::string> take_save_failure();
 
     MessageAnswer message_box(const Message& message) override;
     bool show_save_dialog(CommonDialog& dialog) override;
@@ -33,6 +36,7 @@ private:
     std::optional<std::string> next_name_;
     bool configuration_closed_ = false;
     bool game_open_ = false;
+    std::optional<std::string> save_failure_;
 };
 
 }  // namespace kv::batch

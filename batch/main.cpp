@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string_view>
@@ -22,8 +23,9 @@ int main(int argc, char** argv) {
     if (argc == 1 || std::string_view(argv[1]) == "-") {
         return runner.run(std::cin);
     }
-    std::ifstream script(argv[1]);
-    if (!script) {
+    std::error_code error;
+    std::ifstream script(argv[1], std::ios::binary);
+    if (!script || std::filesystem::is_directory(argv[1], error)) {
         std::cerr << "cannot read the script " << argv[1] << '\n';
         return kv::batch::kUnreadableLine;
     }

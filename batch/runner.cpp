@@ -1,5 +1,7 @@
 #include "batch/runner.h"
 
+#include <iterator>
+#include <optional>
 #include <string_view>
 
 #include "panel/numbers.h"
@@ -10,6 +12,60 @@ namespace kv::batch {
 namespace {
 
 constexpr std::string_view kGamePrefix = "MiniGame.";
+
+enum class Argument { None, Optional, Required };
+
+// The shape of each action's line: whether it names a control (for save, the
+// layout) and whether it takes an argument after it.
+struct Verb {
+    std::string_view name;
+    bool control;
+    Argument argument;
+};
+
+constexpr Verb kVerbs[] = {
+    {"pick", true, Argument::Required},  {"type", true, Argument::Optional},
+    {"paste", true, Argument::Optional}, {"click", true, Argument::None},
+    {"up", true, Argument::None},        {"down", true, Argument::None},
+    {"save", true, Argument::Required},  {"print", true, Argument::None},
+    {"dump", false, Argument::None},
+};
+
+const Verb* find_verb(std::string_view name) {
+    for (const Verb& verb : kVerbs) {
+        if (verb.name == name) {
+            return &verb;
+        }
+    }
+    return nullptr;
+}
+
+bool ends_in_blank(const std::string& text) {
+    return !text.empty() && (text.back() == ' ' || text.back() == '\t');
+}
+
+// Why a line does not fit its action's shape: extra words, a missing control
+// or argument, or a file name ending in blanks.
+std::optional<std::string> shape_problem(const Verb& verb, const ScriptLine& line) {
+    const std::string action(verb.name);
+    if (!verb.control && !line.control.empty()) {
+        return "extra words after '" + action + "'";
+    }
+    if (verb.control && line.control.empty()) {
+        return action + " needs a " + (action == "save" ? "layout" : "control");
+    }
+    if (verb.argument == Argument::None && !line.argument.empty()) {
+        return "extra words after '" + action + " " + line.control + "': '" + line.argument + "'";
+    }
+    if (verb.argument == Argument::Required && line.argument.empty()) {
+        return action + " " + line.control + " needs " +
+               (action == "save" ? "a file name" : "an item");
+    }
+    if (action == "save" && ends_in_blank(line.argument)) {
+        return "the file name '" + line.argument + "' ends in blanks";
+    }
+    return std::nullopt;
+}
 
 bool is_text(const Control& control) {
     return control.kind() == ControlKind::TextBox || control.kind() == ControlKind::ComboBox;
@@ -46,10 +102,17 @@ Runner::Runner(std::ostream& out, std::ostream& err)
 }
 
 int Runner::run(std::istream& script) {
+    const std::string text{std::istreambuf_iterator<char>(script),
+                           std::istreambuf_iterator<char>()};
+    if (script.bad()) {
+        err_ << "cannot read the script\n";
+        return kUnreadableLine;
+    }
     int status = kAllRan;
-    std::string text;
-    for (int number = 1; std::getline(script, text); ++number) {
-        const auto line = parse_script_line(text);
+    int number = 0;
+    for (const std::string_view line_text : script_lines(text)) {
+        ++number;
+        const auto line = parse_script_line(line_text);
         if (!line) {
             continue;
         }
@@ -67,16 +130,19 @@ int Runner::run(std::istream& script) {
 }
 
 Runner::Result Runner::perform(const ScriptLine& line) {
-    if (line.verb == "dump" && line.control.empty()) {
+    const Verb* verb = find_verb(line.verb);
+    if (verb == nullptr) {
+        return {Outcome::Unreadable, "unknown action '" + line.verb + "'"};
+    }
+    if (auto problem = shape_problem(*verb, line)) {
+        return {Outcome::Unreadable, *problem};
+    }
+    if (line.verb == "dump") {
         dump();
         return {};
     }
     if (line.verb == "save") {
         return save(line);
-    }
-    if (line.verb != "pick" && line.verb != "type" && line.verb != "paste" &&
-        line.verb != "click" && line.verb != "up" && line.verb != "down" && line.verb != "print") {
-        return {Outcome::Unreadable, "unknown action '" + line.verb + "'"};
     }
     bool in_game = false;
     Control* control = lookup(line.control, in_game);
@@ -136,6 +202,9 @@ Runner::Result Runner::save(const ScriptLine& line) {
         return {Outcome::Refused, why_refused(menu != nullptr ? static_cast<Control&>(*menu)
                                                               : static_cast<Control&>(*button))};
     }
+    if (auto failure = platform_.take_save_failure()) {
+        return {Outcome::Refused, "save " + line.argument + " failed: " + *failure};
+    }
     return {};
 }
 
@@ -149,12 +218,16 @@ Runner::Result Runner::type_into(Control& control, const std::string& text, bool
     }
     box.select_all();
     bool typed = true;
+    std::size_t kept = 0;
     if (paste) {
         typed = box.replace_text(text);
     } else if (text.empty()) {
         typed = box.press_backspace();
     } else {
-        typed = box.type(text);
+        typed = box.type(text, &kept);
+        if (typed && kept == 0) {
+            return {Outcome::Refused, control.name() + " discarded every key"};
+        }
     }
     return typed ? Result{} : Result{Outcome::Refused, why_refused(control)};
 }

@@ -29,9 +29,6 @@ std::string_view take_field(std::string_view& s) {
 }  // namespace
 
 std::optional<ScriptLine> parse_script_line(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
     std::string_view rest = skip_blanks(line);
     if (rest.empty() || rest.front() == '#') {
         return std::nullopt;
@@ -43,6 +40,20 @@ std::optional<ScriptLine> parse_script_line(std::string_view line) {
     // as written, blanks inside and at its end included.
     parsed.argument = skip_blanks(rest);
     return parsed;
+}
+
+std::vector<std::string_view> script_lines(std::string_view script) {
+    std::vector<std::string_view> lines;
+    while (!script.empty()) {
+        const std::size_t end = script.find_first_of("\r\n");
+        lines.push_back(script.substr(0, end));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        const bool cr_lf = script.compare(end, 2, "\r\n") == 0;
+        script.remove_prefix(end + (cr_lf ? 2 : 1));
+    }
+    return lines;
 }
 
 }  // namespace kv::batch

@@ -12,13 +12,20 @@ actions of SCRIPT (standard input when omitted or "-"), one per line:
   click CONTROL        check box, option, button, menu item, box, tab (key1..key4),
                        MiniGame.NAME for the puzzle window (MiniGame.minibox(11))
   up CONTROL, down CONTROL   one click on a spin arrow (VScroll_fbA)
-  save spi|c|no PATH   save that layout to PATH, answering Yes to replace
+  save spi|c|no PATH   save that layout to PATH, answering Yes to every question;
+                       a PATH that ends in blanks is an error, not part of the name
   print CONTROL        write the control's text or value
   dump                 write REGn, TAB, word, TAB, * (marked) or - for all 44
-Blank lines and lines starting with # are skipped. Message boxes go to standard
-error as "TITLE: TEXT" (line feeds as " / ") and are answered OK (Yes to replace).
-Exit status: 0 all actions ran, 1 some were refused (disabled, locked, not open;
-reported with their line number), 2 a line could not be read (the run stops).
+CR, LF and CR LF each end a line. Blank lines and lines starting with # are
+skipped. Message boxes go to standard error as "TITLE: TEXT" (line feeds as
+" / ") and are answered OK, or Yes to a question.
+Exit status, every problem reported on standard error with its line number:
+  0  every action ran
+  1  some action was refused or failed: disabled, locked or not open, a type
+     whose every key was discarded, a save that wrote nothing (the run goes on)
+  2  a line could not be read: unknown action or control, extra words, a
+     missing control, item or file name; or the script cannot be read (the
+     run stops there)
 )";
 }
 

@@ -78,6 +78,18 @@ void run_action(benchmark::State& state, const Action& action) {
     benchmark::DoNotOptimize(loaded.platform.bytes_saved);
 }
 
+// Typing a text of range(0) characters key by key into a box that takes
+// them all: the time per character stays flat as the text grows.
+void type_long_text(benchmark::State& state) {
+    const std::string text(static_cast<std::size_t>(state.range(0)), '7');
+    for (auto _ : state) {
+        TextBox box{"box", nullptr, ""};
+        box.type(text);
+        benchmark::DoNotOptimize(box.text().data());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 // Start-up of the model: the window with every control, then Form_Load.
 void startup(benchmark::State& state) {
     for (auto _ : state) {
@@ -95,6 +107,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     benchmark::RegisterBenchmark("core/startup", kv::bench::startup);
+    benchmark::RegisterBenchmark("core/type_long_text", kv::bench::type_long_text)
+        ->RangeMultiplier(4)
+        ->Range(10000, 160000)
+        ->Complexity();
     for (const kv::bench::Action& action : kv::bench::kActions) {
         benchmark::RegisterBenchmark((std::string("core/") + action.name).c_str(),
                                      kv::bench::run_action, action);

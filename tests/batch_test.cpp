@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "batch/runner.h"
 #include "batch/script_line.h"
@@ -60,10 +62,58 @@ TEST(Runner, AnUnreadableLineStopsTheRun) {
     EXPECT_EQ(err.str(), "line 2: fbA has no arrows\n");
 }
 
+TEST(ScriptLines, CrLfAndCrLfEachEndALine) {
+    const std::vector<std::string_view> expected = {"a 1", "", "b 2", "c 3"};
+    for (const char* script : {"a 1\n\nb 2\nc 3\n", "a 1\r\rb 2\rc 3", "a 1\r\n\r\nb 2\r\nc 3\r\n",
+                               "a 1\n\r\nb 2\rc 3"}) {
+        EXPECT_EQ(script_lines(script), expected) << script;
+    }
+}
+
+struct RunRow {
+    const char* name;
+    const char* script;
+    int status;
+    const char* err;
+};
+
+// Each script runs in a fresh window; the error stream names the line.
+class Runs : public ::testing::TestWithParam<RunRow> {};
+
+TEST_P(Runs, ExitStatusAndReport) {
+    std::ostringstream out;
+    std::ostringstream err;
+    Runner runner(out, err);
+    std::istringstream script(GetParam().script);
+    EXPECT_EQ(runner.run(script), GetParam().status);
+    EXPECT_NE(err.str().find(GetParam().err), std::string::npos) << err.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, Runs,
+    ::testing::Values(
+        RunRow{"ExtraWordsAfterArrow", "up VScroll_fbA 5\n", kUnreadableLine,
+               "line 1: extra words after 'up VScroll_fbA': '5'"},
+        RunRow{"ExtraWordsAfterDump", "dump all\n", kUnreadableLine, "line 1: extra words"},
+        RunRow{"MissingControl", "print fbA\nclick\n", kUnreadableLine, "line 2: click needs"},
+        RunRow{"MissingItem", "pick crylist\n", kUnreadableLine, "line 1: pick crylist needs"},
+        RunRow{"SaveWithoutName", "save spi\n", kUnreadableLine, "line 1: save spi needs"},
+        RunRow{"SaveNameEndingInBlanks", "save spi regs.txt   \n", kUnreadableLine,
+               "line 1: the file name 'regs.txt   ' ends in blanks"},
+        RunRow{"EveryKeyDiscarded", "type Combo1 40\n", kSomeRefused,
+               "line 1: refused: Combo1 discarded every key"},
+        RunRow{"SaveIntoMissingFolder", "dump\rsave c /nonexistent-kv2841a/regs.txt\r",
+               kSomeRefused,
+               "line 2: refused: save /nonexistent-kv2841a/regs.txt failed: 文件夹不存在"},
+        RunRow{"CrOnlyLinesAllRun", "type fbA 20\rtype crystal 40\rprint fbA\r", kSomeRefused,
+               "line 2: refused: crystal is locked"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST(Runner, HelpNamesEveryAction) {
     const std::string help = usage_text();
     for (const char* word :
-         {"pick", "type", "paste", "click", "up", "down", "save", "print", "dump", "Exit status"}) {
+         {"pick", "type", "paste", "click", "up", "down", "save", "print", "dump", "Exit status",
+          "CR, LF and CR LF", "ends in blanks", "extra words", "save that wrote nothing"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
 }

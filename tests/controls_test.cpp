@@ -96,6 +96,28 @@ TEST(TextBoxEvents, TypingReplacesTheSelection) {
     EXPECT_EQ(box.text(), "");
 }
 
+// A long text typed key by key, with characters of every UTF-8 length, arrives
+// whole, with one Change per key and the caret at its end.
+TEST(TextBoxEvents, LongTextTypedKeyByKeyArrivesWhole) {
+    std::string text;
+    for (int n = 0; n < 20000; ++n) {
+        text += n % 4 == 0 ? "1" : n % 4 == 1 ? "é" : n % 4 == 2 ? "中" : "\xF0\x9F\x98\x80";
+    }
+    int changes = 0;
+    TextBox box{"box", nullptr, "old"};
+    box.Change = [&] { ++changes; };
+    box.select_all();
+    std::size_t kept = 0;
+    ASSERT_TRUE(box.type(text, &kept));
+    EXPECT_EQ(box.text(), text);
+    EXPECT_EQ(kept, 20000u);
+    EXPECT_EQ(changes, 20000);
+    EXPECT_EQ(box.sel_start(), 20000u);
+    box.set_selection(0, 1);
+    box.type("x");
+    EXPECT_EQ(box.text(), "x" + text.substr(1));
+}
+
 TEST(TextBoxEvents, PasteIsOneChange) {
     int changes = 0;
     TextBox box{"box", nullptr, "10"};

@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "files/file_store.h"
+#include "fileio/file_store.h"
 
 namespace kv::file_store {
 namespace {
@@ -78,11 +78,15 @@ TEST_F(PlainFile, ExistingRegularFileIsFound) {
     EXPECT_TRUE(plain_file_exists(at("regs")));
 }
 
-TEST_F(PlainFile, HiddenFolderMissingAndDanglingAreNotFound) {
+// A hidden file is asked about like any other before it is replaced.
+TEST_F(PlainFile, HiddenFileIsFound) {
     write(at(".regs.txt"), kOldBytes);
+    EXPECT_TRUE(plain_file_exists(at(".regs.txt")));
+}
+
+TEST_F(PlainFile, FolderMissingAndDanglingAreNotFound) {
     fs::create_directory(at("folder.txt"));
     fs::create_symlink(at("gone.txt"), at("dangling.txt"));
-    EXPECT_FALSE(plain_file_exists(at(".regs.txt")));
     EXPECT_FALSE(plain_file_exists(at("folder.txt")));
     EXPECT_FALSE(plain_file_exists(at("missing.txt")));
     EXPECT_FALSE(plain_file_exists(at("dangling.txt")));
@@ -102,7 +106,7 @@ using Saving = TempFolder;
 
 TEST_F(Saving, NewFileHoldsExactlyTheBytes) {
     const std::string bytes("0x00,0x0F,0xFF,0x00,\r\n\0\t\xFF", 26);
-    const SaveResult result = save_file_atomically(at("regs.txt"), bytes);
+    const SaveResult result = save_file_safely(at("regs.txt"), bytes);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.reason, "");
     EXPECT_EQ(read(at("regs.txt")), bytes);
@@ -111,34 +115,34 @@ TEST_F(Saving, NewFileHoldsExactlyTheBytes) {
 
 TEST_F(Saving, LongerOldFileIsReplacedWhole) {
     write(at("regs.txt"), std::string(5000, 'x'));
-    ASSERT_TRUE(save_file_atomically(at("regs.txt"), kNewBytes).ok);
+    ASSERT_TRUE(save_file_safely(at("regs.txt"), kNewBytes).ok);
     EXPECT_EQ(read(at("regs.txt")), kNewBytes);
     EXPECT_EQ(names(), std::set<std::string>{"regs.txt"});
 }
 
 TEST_F(Saving, NoBytesGiveAnEmptyFile) {
     write(at("regs.txt"), kOldBytes);
-    ASSERT_TRUE(save_file_atomically(at("regs.txt"), "").ok);
+    ASSERT_TRUE(save_file_safely(at("regs.txt"), "").ok);
     EXPECT_TRUE(fs::is_regular_file(at("regs.txt")));
     EXPECT_EQ(read(at("regs.txt")), "");
 }
 
 TEST_F(Saving, NameWithoutExtensionIsUsedAsIs) {
-    ASSERT_TRUE(save_file_atomically(at("regs"), kNewBytes).ok);
+    ASSERT_TRUE(save_file_safely(at("regs"), kNewBytes).ok);
     EXPECT_EQ(names(), std::set<std::string>{"regs"});
 }
 
 TEST_F(Saving, ReplacedFileKeepsItsPermissions) {
     write(at("regs.txt"), kOldBytes);
     fs::permissions(at("regs.txt"), fs::perms(0640));
-    ASSERT_TRUE(save_file_atomically(at("regs.txt"), kNewBytes).ok);
+    ASSERT_TRUE(save_file_safely(at("regs.txt"), kNewBytes).ok);
     EXPECT_EQ(fs::status(at("regs.txt")).permissions(), fs::perms(0640));
 }
 
 TEST_F(Saving, LinkStaysALinkAndItsFileIsReplaced) {
     write(at("regs.txt"), kOldBytes);
     fs::create_symlink("regs.txt", at("link.txt"));
-    ASSERT_TRUE(save_file_atomically(at("link.txt"), kNewBytes).ok);
+    ASSERT_TRUE(save_file_safely(at("link.txt"), kNewBytes).ok);
     EXPECT_TRUE(fs::is_symlink(at("link.txt")));
     EXPECT_EQ(read(at("regs.txt")), kNewBytes);
     EXPECT_EQ(names(), (std::set<std::string>{"link.txt", "regs.txt"}));
@@ -148,7 +152,7 @@ TEST_F(Saving, LinkStaysALinkAndItsFileIsReplaced) {
 
 TEST_F(Saving, FolderThatDoesNotExist) {
     write(at("regs.txt"), kOldBytes);
-    const SaveResult result = save_file_atomically(at("missing/regs.txt"), kNewBytes);
+    const SaveResult result = save_file_safely(at("missing/regs.txt"), kNewBytes);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, "文件夹不存在");
     expect_old_file_kept();
@@ -156,7 +160,7 @@ TEST_F(Saving, FolderThatDoesNotExist) {
 
 TEST_F(Saving, FolderThatIsAFile) {
     write(at("regs.txt"), kOldBytes);
-    const SaveResult result = save_file_atomically(at("regs.txt/regs.txt"), kNewBytes);
+    const SaveResult result = save_file_safely(at("regs.txt/regs.txt"), kNewBytes);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, "文件夹不存在");
     expect_old_file_kept();
@@ -165,7 +169,7 @@ TEST_F(Saving, FolderThatIsAFile) {
 TEST_F(Saving, TargetThatIsAFolder) {
     fs::create_directory(at("regs.txt"));
     write(at("regs.txt/inside"), kOldBytes);
-    const SaveResult result = save_file_atomically(at("regs.txt"), kNewBytes);
+    const SaveResult result = save_file_safely(at("regs.txt"), kNewBytes);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, "同名的文件夹已经存在");
     EXPECT_TRUE(fs::is_directory(at("regs.txt")));
@@ -174,7 +178,7 @@ TEST_F(Saving, TargetThatIsAFolder) {
 }
 
 TEST_F(Saving, EmptyNameIsRefused) {
-    const SaveResult result = save_file_atomically("", kNewBytes);
+    const SaveResult result = save_file_safely("", kNewBytes);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, "没有给出文件名");
 }
@@ -185,7 +189,7 @@ template <typename Prepare>
 [[noreturn]] void save_in_child(Prepare prepare, const std::string& path,
                                 const std::string& bytes) {
     prepare();
-    const SaveResult result = save_file_atomically(path, bytes);
+    const SaveResult result = save_file_safely(path, bytes);
     std::cerr << "reason: " << result.reason << std::endl;
     std::_Exit(result.ok ? 1 : 0);
 }
@@ -268,6 +272,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ReasonRow{"DiskFull", std::errc::no_space_on_device, "磁盘空间不足"},
                       ReasonRow{"TooLarge", std::errc::file_too_large, "文件超出系统允许的大小"},
                       ReasonRow{"NameTooLong", std::errc::filename_too_long, "文件名太长"},
+                      ReasonRow{"Busy", std::errc::device_or_resource_busy, "文件正在被使用"},
+                      ReasonRow{"TextBusy", std::errc::text_file_busy, "文件正在被使用"},
+                      ReasonRow{"LinkLoop", std::errc::too_many_symbolic_link_levels,
+                                "链接过多或链接形成循环"},
                       ReasonRow{"Other", std::errc::io_error, "系统错误（Input/output error）"}),
     [](const auto& row) { return std::string(row.param.name); });
 

@@ -333,5 +333,37 @@ TEST_F(SaveAfterStart, FilesCarryTheCurrentTexts) {
     EXPECT_NE(platform.files["/a/spi.txt"].find("\tabc\t"), std::string::npos);
 }
 
+// A red LO list holds the words of the last frequency that fitted: typing 12800
+// passes 1280 on the way. The save asks first, and No writes nothing.
+TEST_F(SaveAfterStart, RedLoListIsNamedBeforeSaving) {
+    ASSERT_TRUE(w.Freq_ck.click());
+    w.ch2bz.select_all();
+    ASSERT_TRUE(w.ch2bz.type("12800"));
+    ASSERT_EQ(w.ch2bz.back_color(), kPureRed);
+    const std::string words = reg(4) + reg(5);
+    platform.messages.clear();
+    platform.dialog_answers = {"/a/regs.txt", "/a/regs.txt"};
+    platform.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    w.SaveHexList.click();
+    EXPECT_TRUE(platform.files.empty());
+    ASSERT_EQ(platform.messages.size(), 1U);
+    const Message& m = platform.messages[0];
+    EXPECT_EQ(m.title, "警告");
+    EXPECT_EQ(m.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(m.text,
+              "2通道本振的频率12800无法设置，将保存的是1280 MHz的寄存器值。\n是否仍然保存？");
+    w.SaveHexList.click();
+    EXPECT_EQ(platform.files.count("/a/regs.txt"), 1U);
+    EXPECT_EQ(reg(4) + reg(5), words);
+}
+
+TEST_F(SaveAfterStart, NoQuestionWhileEveryLoListFits) {
+    platform.messages.clear();
+    platform.dialog_answers = {"/a/regs.txt"};
+    w.save_file.click();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.files.count("/a/regs.txt"), 1U);
+}
+
 }  // namespace
 }  // namespace kv::test

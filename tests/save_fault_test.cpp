@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "files/file_store.h"
+#include "fileio/file_store.h"
 #include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "support/window_fixture.h"
@@ -50,7 +50,7 @@ public:
     }
     SaveResult save_file(const std::string& path, std::string_view bytes) override {
         before_write();
-        SaveResult result = file_store::save_file_atomically(path, bytes);
+        SaveResult result = file_store::save_file_safely(path, bytes);
         after_write();
         return result;
     }
@@ -109,6 +109,7 @@ enum class Fault {
     FolderIsAFile,
     TargetIsAFolder,
     DiskFullPartWay,
+    DiskFullInPlace,
     ReadOnlyFile,
     ReadOnlyFolder,
 };
@@ -174,6 +175,10 @@ protected:
                 write(folder_ / "folder.txt" / "inside", kOldBytes);
                 platform.name = (folder_ / "folder.txt").string();
                 return (folder_ / "folder.txt" / "inside").string();
+            case Fault::DiskFullInPlace:
+                // A second name makes the save write into the file itself.
+                fs::create_hard_link(old_file(), folder_ / "second.txt");
+                [[fallthrough]];
             case Fault::DiskFullPartWay:
                 platform.before_write = limit_file_size;
                 platform.after_write = lift_file_size_limit;
@@ -284,6 +289,7 @@ std::vector<Case> all_cases() {
         {Fault::FolderIsAFile, "FolderIsAFile", "文件夹不存在"},
         {Fault::TargetIsAFolder, "TargetIsAFolder", "同名的文件夹已经存在"},
         {Fault::DiskFullPartWay, "DiskFullPartWay", "文件超出系统允许的大小"},
+        {Fault::DiskFullInPlace, "DiskFullInPlace", "文件超出系统允许的大小"},
         {Fault::ReadOnlyFile, "ReadOnlyFile", "没有写入权限"},
         {Fault::ReadOnlyFolder, "ReadOnlyFolder", "没有写入权限"},
     };

@@ -29,6 +29,13 @@ TEST(Utf8, CharactersAndLengthAgree) {
         {"bad_continuation", "\xC3(1", U"\uFFFD(1"},
         {"cut_four_bytes", "\xF0\x9F\x98", U"\uFFFD\uFFFD\uFFFD"},
         {"no_lead", "\xFF", U"\uFFFD"},
+        {"overlong_slash", "\xC0\xAF", U"\uFFFD\uFFFD"},
+        {"overlong_nul", std::string("\xC0\x80", 2), U"\uFFFD\uFFFD"},
+        {"overlong_three", "\xE0\x80\xAF", U"\uFFFD\uFFFD\uFFFD"},
+        {"overlong_four", "\xF0\x80\x80\xAF", U"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"surrogate", "\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},
+        {"past_unicode", "\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"smallest_two", "\xC2\x80", U"\u0080"},
     };
     for (const Utf8Row& row : rows) {
         EXPECT_EQ(to_utf32(row.utf8), row.characters) << row.name;

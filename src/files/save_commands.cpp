@@ -1,5 +1,7 @@
+#include <array>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/register_lists.h"
@@ -39,6 +41,27 @@ void prepare_dialog(CommonDialog& dialog) {
     dialog.filter = "Text_Files(*.txt)|*.txt";
 }
 
+// While an LO list is red its frequency does not fit, and the channel's words
+// are still those of the last frequency that did. Asks before saving them;
+// true when no list is red or the person agrees.
+bool may_save_kept_lo_words(Kv2841a& w) {
+    const std::array<std::pair<const ComboBox*, const Frame*>, 3> channels = {
+        {{&w.ch1bz, &w.Frame9}, {&w.ch2bz, &w.Frame10}, {&w.ch3bz, &w.Frame11}}};
+    std::string text;
+    for (std::size_t n = 0; n < channels.size(); ++n) {
+        const auto [list, frame] = channels[n];
+        if (list->back_color() == kPureRed) {
+            text += frame->caption() + "的频率" + list->text() + "无法设置，将保存的是" +
+                    w.lo_words_frequency[n] + " MHz的寄存器值。\n";
+        }
+    }
+    if (text.empty()) {
+        return true;
+    }
+    return w.MsgBox(MessageIcon::None, MessageButtons::YesNo, "警告", text + "是否仍然保存？") ==
+           MessageAnswer::Yes;
+}
+
 // Asks before replacing an existing file; true when the person agrees or there
 // is nothing to replace.
 bool may_write(Kv2841a& w, const std::string& path) {
@@ -51,14 +74,14 @@ bool may_write(Kv2841a& w, const std::string& path) {
 
 // The save sequence the four save commands share; only the layout differs. The
 // name from the dialog is used as it is, with no extension added. A blank name
-// or a No to the overwrite question ends the command where it stands; every
+// or a No to a question (red LO list, overwrite) ends the command where it stands; every
 // other way out leaves the keyboard focus in FocusSeter. The file is written
 // whole or not at all, and a failure is told to the person.
 void save_register_list(Kv2841a& w, Layout layout) {
     prepare_dialog(w.CommonDialog1);
     if (w.platform().show_save_dialog(w.CommonDialog1)) {
         const std::string path = w.CommonDialog1.file_name;
-        if (blank(path) || !may_write(w, path)) {
+        if (blank(path) || !may_save_kept_lo_words(w) || !may_write(w, path)) {
             return;
         }
         const SaveResult result = w.platform().save_file(path, layout(register_texts(w)));

@@ -52,6 +52,7 @@ struct LoChannel {
     TextBox& fraction_box;
     TextBox& error_box;
     IntegerWord integer_word;
+    std::string& words_frequency;
 };
 
 // One channel: its two words and its error from the LO frequency, the crystal
@@ -69,6 +70,7 @@ void compute_channel(Kv2841a& w, const LoChannel& channel) {
         channel.error_box.set_text(
             fitted_number_text(lo_error_hz(*divider, f, xtal, pre_divider), kErrorLength));
         channel.list.set_back_color(kWindowBackground);
+        channel.words_frequency = number_text(f);
     } else {
         channel.error_box.set_text("");
         channel.list.set_back_color(kPureRed);
@@ -85,15 +87,18 @@ void Kv2841a::callreg() {
 }
 
 void Kv2841a::cdreg2() {
-    compute_channel(*this, {ch1bz, reg2_te, reg3_te, Ch1_Deviation, channel1_word});
+    compute_channel(*this,
+                    {ch1bz, reg2_te, reg3_te, Ch1_Deviation, channel1_word, lo_words_frequency[0]});
 }
 
 void Kv2841a::cdreg4() {
-    compute_channel(*this, {ch2bz, reg4_te, reg5_te, Ch2_Deviation, channel23_word});
+    compute_channel(
+        *this, {ch2bz, reg4_te, reg5_te, Ch2_Deviation, channel23_word, lo_words_frequency[1]});
 }
 
 void Kv2841a::cdreg6() {
-    compute_channel(*this, {ch3bz, reg6_te, reg7_te, Ch3_Deviation, channel23_word});
+    compute_channel(
+        *this, {ch3bz, reg6_te, reg7_te, Ch3_Deviation, channel23_word, lo_words_frequency[2]});
 }
 
 }  // namespace kv

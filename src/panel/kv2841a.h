@@ -210,6 +210,11 @@ public:
     void exchcry();
 
     // ---- channel LOs -------------------------------------------------------
+    // The LO frequency in MHz whose words each channel's boxes hold, as a number
+    // text: the value of its list when it last fitted. While a list is red its
+    // words stay those of this frequency.
+    std::array<std::string, 3> lo_words_frequency{ch1bz.design_text(), ch2bz.design_text(),
+                                                  ch3bz.design_text()};
     void callreg();
     void cdreg2();
     void cdreg4();

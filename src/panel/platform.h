@@ -12,7 +12,8 @@ enum class MessageIcon { None, Information, Question, Warning };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
-// A modal message box; text lines are joined by a single line feed.
+// A modal message box; text lines are joined by a single line feed. A Yes/No
+// question's default answer is No.
 struct Message {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
@@ -38,10 +39,13 @@ public:
     // Shows the save dialog; false when the person cancelled. On true the
     // chosen name is in dialog.file_name.
     virtual bool show_save_dialog(CommonDialog& dialog) = 0;
-    // True for an existing plain file that is neither hidden nor a system file.
+    // True when the name, followed through its links, is an existing regular
+    // file, hidden ones included: the file a save would replace.
     virtual bool plain_file_exists(const std::string& path) = 0;
-    // Writes the whole file or nothing: an existing file is replaced only once
-    // every byte is written.
+    // Writes the bytes at the name, leaving what stood there unharmed: links
+    // stay links, anything but a regular file is refused, a replaced file keeps
+    // its owner, group, mode and hard links, and after a failure an existing
+    // file is byte for byte what it was. The reason names the cause.
     virtual SaveResult save_file(const std::string& path, std::string_view bytes) = 0;
     virtual void set_focus(const Control& control) = 0;
     virtual void show_window(WindowName window) = 0;

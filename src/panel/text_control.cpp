@@ -18,13 +18,15 @@ TextControl::TextControl(ControlKind kind, std::string name, Control* container,
                          int index)
     : Control(kind, std::move(name), container, index),
       design_text_(text),
-      text_(std::move(text)) {}
+      text_(std::move(text)),
+      length_(utf8_length(text_)) {}
 
 void TextControl::set_text(std::string text) {
     text = cut_to_limit(std::move(text));
     const bool changed = text != text_;
     text_ = std::move(text);
-    sel_start_ = utf8_length(text_);
+    length_ = utf8_length(text_);
+    sel_start_ = length_;
     sel_length_ = 0;
     notify_view();
     if (changed && Change) {
@@ -33,14 +35,13 @@ void TextControl::set_text(std::string text) {
 }
 
 void TextControl::set_selection(std::size_t start, std::size_t length) {
-    const std::size_t size = utf8_length(text_);
-    sel_start_ = std::min(start, size);
-    sel_length_ = std::min(length, size - sel_start_);
+    sel_start_ = std::min(start, length_);
+    sel_length_ = std::min(length, length_ - sel_start_);
     notify_view();
 }
 
 void TextControl::select_all() {
-    set_selection(0, utf8_length(text_));
+    set_selection(0, length_);
 }
 
 void TextControl::set_back_color(Colour colour) {
@@ -60,7 +61,7 @@ bool TextControl::raise_key_press(int& key_ascii) {
     return true;
 }
 
-bool TextControl::type(std::string_view characters) {
+bool TextControl::type(std::string_view characters, std::size_t* keys_kept) {
     for (char32_t c : to_utf32(characters)) {
         int key = static_cast<int>(c);
         if (!raise_key_press(key)) {
@@ -68,6 +69,9 @@ bool TextControl::type(std::string_view characters) {
         }
         if (key != 0) {
             insert(static_cast<char32_t>(key));
+            if (keys_kept != nullptr) {
+                ++*keys_kept;
+            }
         }
     }
     return true;
@@ -112,11 +116,22 @@ void TextControl::set_max_length_limit(std::size_t length) {
     notify_view();
 }
 
+// A key typed at the end of the text, the way a person types, costs the same
+// however long the text is already.
 void TextControl::insert(char32_t character) {
-    std::u32string text = to_utf32(text_);
-    if (max_length_ != 0 && text.size() - sel_length_ >= max_length_) {
+    if (max_length_ != 0 && length_ - sel_length_ >= max_length_) {
         return;
     }
+    if (sel_length_ == 0 && sel_start_ == length_) {
+        text_ += to_utf8(std::u32string_view(&character, 1));
+        sel_start_ = ++length_;
+        notify_view();
+        if (Change) {
+            Change();
+        }
+        return;
+    }
+    std::u32string text = to_utf32(text_);
     text.replace(sel_start_, sel_length_, 1, character);
     store(std::move(text), sel_start_ + 1);
 }
@@ -125,7 +140,8 @@ void TextControl::store(std::u32string text, std::size_t caret) {
     std::string utf8 = to_utf8(text);
     const bool changed = utf8 != text_;
     text_ = std::move(utf8);
-    sel_start_ = std::min(caret, text.size());
+    length_ = text.size();
+    sel_start_ = std::min(caret, length_);
     sel_length_ = 0;
     notify_view();
     if (changed && Change) {

@@ -34,8 +34,9 @@ public:
     void set_back_color(Colour colour);
 
     // The person's actions. Each returns false, and changes nothing, when the
-    // window would not let the person type here (disabled, locked).
-    bool type(std::string_view characters);
+    // window would not let the person type here (disabled, locked). Typing
+    // counts in keys_kept the keys no KeyPress handler discarded.
+    bool type(std::string_view characters, std::size_t* keys_kept = nullptr);
     bool press_backspace();
     // One edit that replaces the whole text, as a paste over a full selection.
     // The paste arrives as the keystroke Ctrl+V first, so a KeyPress handler
@@ -60,6 +61,7 @@ private:
 
     std::string design_text_;
     std::string text_;
+    std::size_t length_ = 0;  // characters in text_
     std::size_t sel_start_ = 0;
     std::size_t sel_length_ = 0;
     std::size_t max_length_ = 0;  // 0: no limit

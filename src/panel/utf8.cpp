@@ -23,6 +23,13 @@ int sequence_length(unsigned char lead) {
     return 0;
 }
 
+// The smallest code a sequence of each length may carry: a longer form of a
+// smaller code (C0 AF for "/") is invalid, as are surrogates and codes past U+10FFFF.
+bool well_formed(char32_t code, int length) {
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    return code >= kSmallest[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+}
+
 struct Decoded {
     char32_t code;
     std::size_t bytes;
@@ -43,6 +50,9 @@ Decoded decode_at(std::string_view utf8, std::size_t i) {
             return {kReplacement, 1};
         }
         code = (code << 6) | (next & 0x3F);
+    }
+    if (!well_formed(code, length)) {
+        return {kReplacement, 1};
     }
     return {code, static_cast<std::size_t>(length)};
 }

@@ -1,5 +1,7 @@
 #include "qt/desktop.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -18,6 +20,7 @@ Desktop::Desktop(QtPlatform& platform, Application& application)
     platform_.on_show_window = [this](WindowName window) { show_window(window); };
     platform_.on_close_window = [this](WindowName window) { close_window(window); };
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Desktop::focus_moved);
+    config_->installEventFilter(this);
 }
 
 Desktop::~Desktop() {
@@ -64,6 +67,7 @@ void Desktop::show_game() {
         game_ = new GameWindow(*game);
         game_->setAttribute(Qt::WA_DeleteOnClose, false);
         game_->on_close = [this] { application_.unload_mini_game(); };
+        game_->installEventFilter(this);
         platform_.add_view(game_->bindings());
         game_->show();
         centre_on_config(*game_);
@@ -95,6 +99,24 @@ void Desktop::close_game() {
     window->on_close = nullptr;
     window->hide();
     window->deleteLater();
+}
+
+// A window hidden by the program (not minimised) may have been the last one.
+// The check waits for the event loop: the other window may be going too.
+bool Desktop::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && !event->spontaneous()) {
+        QMetaObject::invokeMethod(this, &Desktop::quit_when_both_closed, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// Closing the puzzle window only hides it until it goes, so the toolkit's own
+// rule for the last window closed does not see it: the program ends here.
+void Desktop::quit_when_both_closed() {
+    const bool game_shown = !game_.isNull() && game_->isVisible();
+    if (!config_->isVisible() && !game_shown) {
+        QCoreApplication::quit();
+    }
 }
 
 // Message boxes and dialogs, and other programs, are neither window: focus

@@ -40,6 +40,9 @@ public:
     // The puzzle window while it is shown, or null.
     [[nodiscard]] GameWindow* game_window() const { return game_.data(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void show_window(WindowName window);
     void close_window(WindowName window);
@@ -47,6 +50,7 @@ private:
     void close_game();
     void centre_on_config(QWidget& window) const;
     void focus_moved(QWindow* window);
+    void quit_when_both_closed();
 
     QtPlatform& platform_;
     Application& application_;

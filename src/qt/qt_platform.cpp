@@ -8,7 +8,7 @@
 #include <QTreeView>
 #include <algorithm>
 
-#include "files/file_store.h"
+#include "fileio/file_store.h"
 #include "qt/bindings.h"
 #include "qt/file_filter.h"
 #include "qt/qt_text.h"
@@ -87,6 +87,11 @@ MessageAnswer QtPlatform::message_box(const Message& message) {
     QMessageBox box(box_icon(message.icon), to_qstring(message.title), to_qstring(message.text),
                     box_buttons(message.buttons), owner_window());
     box.setTextFormat(Qt::PlainText);
+    // A question defaults to No, as the system's own replace question does:
+    // Enter pressed without reading keeps what stands.
+    if (message.buttons == MessageButtons::YesNo) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     box.setWindowModality(Qt::ApplicationModal);
     const int button = box.exec();
     if (message.buttons == MessageButtons::YesNo && button != QMessageBox::Yes) {
@@ -121,7 +126,7 @@ bool QtPlatform::plain_file_exists(const std::string& path) {
 }
 
 SaveResult QtPlatform::save_file(const std::string& path, std::string_view bytes) {
-    return file_store::save_file_atomically(path, bytes);
+    return file_store::save_file_safely(path, bytes);
 }
 
 // The window the person works in; while the desktop has not yet given a

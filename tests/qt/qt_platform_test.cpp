@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -48,6 +50,18 @@ TEST(QtPlatformBox, ShowsIconButtonsTitleAndTextAndReturnsTheAnswer) {
     EXPECT_EQ(title, QString::fromUtf8("提示"));
     EXPECT_EQ(text, QString::fromUtf8("文件已存在\n是否覆盖？"));
     EXPECT_EQ(buttons, static_cast<int>(QMessageBox::Yes | QMessageBox::No));
+}
+
+// Enter pressed at once, without reading the question, answers No.
+TEST(QtPlatformBox, QuestionDefaultsToNo) {
+    QtPlatform platform;
+    answer_next_box([](QMessageBox& box) {
+        EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::No));
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    EXPECT_EQ(platform.message_box({MessageIcon::None, MessageButtons::YesNo, "警告",
+                                    "regs.txt文件已经存在，是否替换？"}),
+              MessageAnswer::No);
 }
 
 TEST(QtPlatformBox, InformationBoxHasOneOkButton) {

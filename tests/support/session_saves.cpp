@@ -58,10 +58,11 @@ const SaveCommand kSaveCommands[] = {
     {"保存No.列表", [](Kv2841a& w) { return w.SaveTipList.click(); }, Layout::No},
 };
 
-// What the person answers the dialog (nothing: cancel) and the overwrite
-// question, and whether the platform fails the write.
+// What the person answers the dialog (nothing: cancel), the question about a
+// red LO list and the overwrite question, and whether the platform fails the write.
 struct SavePlan {
     std::optional<std::string> name;
+    bool lo_yes = false;
     bool yes = false;
     bool fault = false;
 };
@@ -73,6 +74,7 @@ SavePlan plan_save(Rng& rng) {
     } else if (roll >= 15) {
         plan.name = rng.chance(50) ? "" : "   ";
     }
+    plan.lo_yes = rng.chance(50);
     plan.yes = rng.chance(50);
     plan.fault = rng.chance(20);
     return plan;
@@ -109,29 +111,44 @@ long bytes_lost(const std::map<std::string, std::string>& before,
     return lost;
 }
 
+bool any_lo_list_red(const Kv2841a& w) {
+    for (const ComboBox* list : {&w.ch1bz, &w.ch2bz, &w.ch3bz}) {
+        if (list->back_color() == kPureRed) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 // A save through the menu item or one of the three buttons. The dialog is
 // cancelled, given a blank name or a name; an existing file is replaced on
-// Yes and kept on No; now and then the platform fails the write. A file is
-// written exactly when all went well, holding the image as it stood; no other
-// file changes, a failure is told, and the image does not change.
+// Yes and kept on No, and the words of a red LO list are saved only on Yes; now and then the
+// platform fails the write. A file is written exactly when all went well, holding the image as it
+// stood; no other file changes, a failure is told, and the image does not change.
 void Session::save(Problems& problems) {
     const SaveCommand& command = kSaveCommands[rng_.below(std::size(kSaveCommands))];
     const SavePlan plan = plan_save(rng_);
     platform_.dialog_answers = {plan.name};
-    platform_.answers = {plan.yes ? MessageAnswer::Yes : MessageAnswer::No};
+    const bool lo_red = any_lo_list_red(w());
+    platform_.answers = {};
+    if (lo_red) {
+        platform_.answers.push_back(plan.lo_yes ? MessageAnswer::Yes : MessageAnswer::No);
+    }
+    platform_.answers.push_back(plan.yes ? MessageAnswer::Yes : MessageAnswer::No);
     if (plan.fault) {
         platform_.save_failure = rng_.one_of(kFaults);
     }
     const bool exists = plan.name && platform_.files.count(*plan.name) != 0;
-    const bool tried = plan.name && plan.name->find_first_not_of(' ') != std::string::npos &&
-                       (!exists || plan.yes);
+    const bool named = plan.name && plan.name->find_first_not_of(' ') != std::string::npos;
+    const bool tried = named && (!lo_red || plan.lo_yes) && (!exists || plan.yes);
     const bool writes = tried && !plan.fault;
     const auto files_before = platform_.files;
     const auto image_before = image_of(w());
     const std::string expected = expected_file(command.layout, texts_of(w()));
     note(std::string(command.name) + " as '" + plan.name.value_or("(cancelled)") + "'" +
+             (named && lo_red ? (plan.lo_yes ? ", red LO saved" : ", red LO kept back") : "") +
              (exists ? (plan.yes ? ", replace" : ", keep") : "") +
              (tried && plan.fault ? ", failing" : ""),
          command.click(w()));

@@ -1,0 +1,69 @@
+#include "fileio/file_store.h"
+
+#include <fcntl.h>
+
+#include "fileio/in_place_write.h"
+#include "fileio/interrupt_guard.h"
+#include "fileio/posix_file.h"
+#include "fileio/rename_replace.h"
+#include "fileio/save_target.h"
+
+namespace kv::file_store {
+
+namespace {
+
+constexpr std::string_view kNoName = "没有给出文件名";
+
+SaveResult failure(std::string reason) {
+    return {false, std::move(reason)};
+}
+
+SaveResult outcome(std::error_code error) {
+    return error ? failure(save_failure_reason(error)) : SaveResult{true, {}};
+}
+
+// A file the person may not write to stays as it is, although its folder might
+// let it be replaced; a file the system is running is busy. Opening it for
+// writing, without truncating, changes nothing.
+std::error_code may_write(const SaveTarget& target) {
+    std::error_code error;
+    const Descriptor probe =
+        open_file(target.path, O_WRONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW, 0, error);
+    return error;
+}
+
+}  // namespace
+
+bool plain_file_exists(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    const TargetOrReason found = find_save_target(path);
+    return found.target && found.target->existing;
+}
+
+SaveResult save_file_safely(const std::string& path, std::string_view bytes) {
+    if (path.empty()) {
+        return failure(std::string(kNoName));
+    }
+    const TargetOrReason found = find_save_target(path);
+    if (!found.target) {
+        return failure(found.reason);
+    }
+    const SaveTarget& target = *found.target;
+    if (target.existing) {
+        if (const std::error_code error = may_write(target)) {
+            return outcome(error);
+        }
+    }
+    InterruptGuard guard;
+    if (!target.existing || target.existing->st_nlink == 1) {
+        const RenameResult renamed = replace_by_rename(target, bytes, guard);
+        if (renamed.outcome != RenameOutcome::NotPossible) {
+            return outcome(renamed.error);
+        }
+    }
+    return outcome(write_in_place(target, bytes, guard));
+}
+
+}  // namespace kv::file_store

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The batch tool as a pipeline runs it: a script that cannot be read (a folder,
+# a missing file) stops with exit status 2 and says so.
+#
+#   batch_cli.sh PATH/TO/kv2841a-batch
+set -uo pipefail
+
+batch=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+
+expect_status() {
+    local want=$1 what=$2
+    shift 2
+    "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "FAIL: $what: exit status $got, expected $want" >&2
+        cat "$work/err" >&2
+        failed=1
+    elif [ "$want" -ne 0 ] && ! grep -q . "$work/err"; then
+        echo "FAIL: $what: exit status $got but nothing said on standard error" >&2
+        failed=1
+    fi
+}
+
+mkdir "$work/folder"
+expect_status 2 "a folder as the script" "$batch" "$work/folder"
+expect_status 2 "a missing script" "$batch" "$work/missing.kvs"
+printf 'print fbA\rprint reB\r' >"$work/cr.kvs"
+expect_status 0 "a script with CR line ends" "$batch" "$work/cr.kvs"
+[ "$(wc -l <"$work/out")" -eq 2 ] || { echo "FAIL: CR line ends: not every line ran" >&2; failed=1; }
+exit "$failed"

@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# End to end on a real X display: the program ends once both of its windows
+# are closed, in every order and by every way: the configuration window's
+# "退出" and the puzzle window's "退出" (menus worked with keys), and the close
+# request a window manager sends (WM_DELETE_WINDOW). Closing the first window
+# leaves the program running with the other.
+#
+#   close_windows.sh PATH/TO/kv2841a
+#
+# Runs itself again inside xvfb-run. Exits 77 (skipped) when xvfb-run, xdotool
+# or python3 is missing, except under CI, where that is a failure.
+set -euo pipefail
+
+readonly wait_seconds=20
+readonly config_title='KV2841A寄存器配置工具'
+readonly game_title='MiniGame'
+readonly here=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
+
+app_pid=""
+work_dir=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work_dir/app.log" ]; then
+        echo "--- the program's output:" >&2
+        cat "$work_dir/app.log" >&2
+    fi
+    exit 1
+}
+
+# The id of the first shown window whose name matches, once it is there.
+window_named() {
+    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+focus() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+}
+
+# The fifth use of "版本" (menu "帮助(H)", below the greyed "提示") opens the
+# puzzle window once its version box is closed with Enter.
+open_game() {
+    local config=$1 use
+    for use in 1 2 3 4 5; do
+        focus "$config"
+        xdotool key alt+h
+        sleep 0.3
+        xdotool key Down Return
+        sleep 0.3
+        xdotool key Return
+        sleep 0.3
+    done
+    window_named "$game_title" >/dev/null || fail "the puzzle window did not open"
+}
+
+# "退出" is the last item of the menu "文件(F)": Up from the first item wraps to it.
+config_exit() {
+    focus "$1"
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key Up Return
+}
+
+# "退出" is the third title of the puzzle window's menu bar; Alt alone enters the bar.
+game_exit() {
+    focus "$1"
+    xdotool key alt
+    sleep 0.3
+    xdotool key Right Right Return
+}
+
+wm_close() {
+    /usr/bin/python3 "$here/wm_close.py" "$1"
+}
+
+gone_within() {
+    local deadline=$((SECONDS + wait_seconds))
+    while kill -0 "$app_pid" 2>/dev/null; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+still_running_with() {
+    sleep 1
+    kill -0 "$app_pid" 2>/dev/null || fail "$order: the program ended with the other window open"
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null ||
+        fail "$order: the window \"$1\" went with the other"
+}
+
+# One order: ORDER is "FIRST_WINDOW:WAY,SECOND_WINDOW:WAY" or "config:WAY" alone.
+run_order() {
+    order=$1
+    "$app" >"$work_dir/app.log" 2>&1 &
+    app_pid=$!
+    local config game=""
+    config=$(window_named "$config_title") || fail "$order: the window did not appear"
+    [ -n "$config" ] || fail "$order: the window did not appear"
+    if [[ $order == *,* ]]; then
+        open_game "$config"
+        game=$(window_named "$game_title")
+    fi
+    local step window way
+    local -a steps
+    IFS=, read -r -a steps <<<"$order"
+    for step in "${steps[@]}"; do
+        window=${step%%:*}
+        way=${step##*:}
+        local id=$config other=$game_title
+        if [ "$window" = game ]; then
+            id=$game
+            other=$config_title
+        fi
+        case $way in
+            exit) [ "$window" = game ] && game_exit "$id" || config_exit "$id" ;;
+            wm) wm_close "$id" ;;
+        esac
+        if [ "$step" != "${steps[-1]}" ]; then
+            still_running_with "$other"
+        fi
+    done
+    gone_within || { kill "$app_pid"; fail "$order: the program still runs with no window left"; }
+    wait "$app_pid" 2>/dev/null || fail "$order: the program did not end cleanly"
+    echo "ok: $order"
+}
+
+on_display() {
+    app=$1
+    work_dir=$2
+    unset QT_QPA_PLATFORM
+    export XDG_RUNTIME_DIR=$work_dir/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    trap '[ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true' EXIT
+    local order
+    for order in config:exit config:wm \
+        config:exit,game:exit config:wm,game:exit config:wm,game:wm config:exit,game:wm \
+        game:exit,config:exit game:wm,config:wm game:exit,config:wm game:wm,config:exit; do
+        run_order "$order"
+    done
+}
+
+main() {
+    if [ "${1:-}" = --on-display ]; then
+        shift
+        on_display "$@"
+        return
+    fi
+    [ $# -eq 1 ] && [ -x "$1" ] || fail "usage: close_windows.sh PATH/TO/kv2841a"
+    local tool
+    for tool in xvfb-run xdotool /usr/bin/python3; do
+        if ! command -v "$tool" >/dev/null; then
+            [ -z "${CI:-}" ] || fail "$tool is missing (scripts/kv.sh installs it)"
+            echo "SKIPPED: $tool is missing; bash scripts/kv.sh test installs it"
+            exit 77
+        fi
+    done
+    work_dir=$(mktemp -d)
+    trap 'rm -rf "$work_dir"' EXIT
+    timeout 600 xvfb-run -a -s '-screen 0 1366x768x24' \
+        bash "${BASH_SOURCE[0]}" --on-display "$(realpath "$1")" "$work_dir"
+}
+
+main "$@"
