@@ -3,7 +3,8 @@
 namespace kv::batch {
 
 std::string usage_text() {
-    return R"(usage: kv2841a-batch [SCRIPT | -]
+    return R"(Usage: kv2841a-batch [SCRIPT | -]
+       kv2841a-batch --help | --version
 Starts the KV2841A configuration window without showing it and performs the
 actions of SCRIPT (standard input when omitted or "-"), one per line:
   pick CONTROL ITEM    pick ITEM from a list (Combo2, crylist, CH1_AGC_Gain, ch1bz)
@@ -19,7 +20,8 @@ actions of SCRIPT (standard input when omitted or "-"), one per line:
 CR, LF and CR LF each end a line. Blank lines and lines starting with # are
 skipped. Message boxes go to standard error as "TITLE: TEXT" (line feeds as
 " / ") and are answered OK, or Yes to a question.
-Exit status, every problem reported on standard error with its line number:
+Every problem is reported on standard error with its line number.
+Exit status:
   0  every action ran
   1  some action was refused or failed: disabled, locked or not open, a type
      whose every key was discarded, a save that wrote nothing (the run goes on)
