@@ -4,6 +4,7 @@
 
 #include "panel/numbers.h"
 #include "panel/text_control.h"
+#include "window/window.h"
 
 namespace kv::batch {
 
@@ -33,7 +34,7 @@ std::string why_refused(const Control& control) {
 Runner::Runner(std::ostream& out, std::ostream& err)
     : out_(out), err_(err), platform_(err), app_(platform_) {
     app_.start();
-    app_.window().Form_Activate();
+    Form_Activate(app_.window());
 }
 
 int Runner::run(std::istream& script) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gain/gain.h"
 #include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
@@ -68,11 +69,11 @@ protected:
         ch.agc.set_text(agc);
         ch.ifa.set_text(ifa);
         if (n == 1) {
-            w.Reg10_Live_Value();
+            Reg10_Live_Value(w);
         } else if (n == 2) {
-            w.Reg11_Live_Value();
+            Reg11_Live_Value(w);
         } else {
-            w.Reg12_Live_Value();
+            Reg12_Live_Value(w);
         }
     }
 };

@@ -1,5 +1,6 @@
 #include <string_view>
 
+#include "bandwidth/bandwidth.h"
 #include "bandwidth/bandwidth_word.h"
 #include "clock/crystals.h"
 #include "panel/kv2841a.h"
@@ -31,43 +32,43 @@ void write_bandwidth_word(Kv2841a& w, const ComboBox& list, const BandwidthWord&
 
 }  // namespace
 
-void Kv2841a::reg1fuzhi() {
-    const Crystal* row = crystal_of_index(module_.cry_index);
+void reg1fuzhi(Kv2841a& w) {
+    const Crystal* row = crystal_of_index(w.module().cry_index);
     if (row == nullptr) {
         // No word is defined for an index outside the crystal table.
         return;
     }
     const auto word = bandwidth_word(
-        {text_value(Combo1.text()), text_value(Combo2.text()), text_value(Combo3.text())},
+        {text_value(w.Combo1.text()), text_value(w.Combo2.text()), text_value(w.Combo3.text())},
         row->reg1);
     if (word) {
-        write_word(reg1_te, *word);
+        w.write_word(w.reg1_te, *word);
     }
-    LiveRegsList();
+    w.LiveRegsList();
 }
 
-void Kv2841a::Combo1_Click() {
-    reg1fuzhi();
-    write_bandwidth_word(*this, Combo1, kChannel1);
+void Combo1_Click(Kv2841a& w) {
+    reg1fuzhi(w);
+    write_bandwidth_word(w, w.Combo1, kChannel1);
 }
 
-void Kv2841a::Combo2_Click() {
-    reg1fuzhi();
-    write_bandwidth_word(*this, Combo2, kChannel2);
-    LiveRegsList();
+void Combo2_Click(Kv2841a& w) {
+    reg1fuzhi(w);
+    write_bandwidth_word(w, w.Combo2, kChannel2);
+    w.LiveRegsList();
 }
 
-void Kv2841a::Combo3_Click() {
-    reg1fuzhi();
-    write_bandwidth_word(*this, Combo3, kChannel3);
-    LiveRegsList();
+void Combo3_Click(Kv2841a& w) {
+    reg1fuzhi(w);
+    write_bandwidth_word(w, w.Combo3, kChannel3);
+    w.LiveRegsList();
 }
 
-void Kv2841a::attach_bandwidth() {
-    Combo1.Click = [this] { Combo1_Click(); };
-    Combo2.Click = [this] { Combo2_Click(); };
-    Combo3.Click = [this] { Combo3_Click(); };
-    for (ComboBox* list : {&Combo1, &Combo2, &Combo3}) {
+void attach_bandwidth(Kv2841a& w) {
+    w.Combo1.Click = [&w] { Combo1_Click(w); };
+    w.Combo2.Click = [&w] { Combo2_Click(w); };
+    w.Combo3.Click = [&w] { Combo3_Click(w); };
+    for (ComboBox* list : {&w.Combo1, &w.Combo2, &w.Combo3}) {
         list->KeyPress = discard_keystroke;
     }
 }

@@ -1,3 +1,4 @@
+#include "clock/clock.h"
 #include "clock/clock_word.h"
 #include "clock/spin_divider.h"
 #include "panel/kv2841a.h"
@@ -20,7 +21,7 @@ void spin_changed(Kv2841a& w, ScrollBar& spin, TextBox& box) {
         return;
     }
     box.set_text(integer_text(divider_of(spin)));
-    w.load_value();
+    load_value(w);
 }
 
 }  // namespace
@@ -28,56 +29,56 @@ void spin_changed(Kv2841a& w, ScrollBar& spin, TextBox& box) {
 // Recomputes the whole chain from the spin positions and the crystal. Each
 // frequency comes from the crystal and the integer dividers in one division,
 // so an exact frequency stays exact (40 MHz / 3 x 6 is 80, not 79.9999999999998).
-void Kv2841a::load_value() {
-    fbA.set_text(integer_text(divider_of(VScroll_fbA)));
-    fbB.set_text(integer_text(divider_of(VScroll_fbB)));
-    reA.set_text(integer_text(divider_of(VScroll_reA)));
-    reB.set_text(integer_text(divider_of(VScroll_reB)));
-    SCfpb.set_text(integer_text(divider_of(VScroll_SCfpb)));
+void load_value(Kv2841a& w) {
+    w.fbA.set_text(integer_text(divider_of(w.VScroll_fbA)));
+    w.fbB.set_text(integer_text(divider_of(w.VScroll_fbB)));
+    w.reA.set_text(integer_text(divider_of(w.VScroll_reA)));
+    w.reB.set_text(integer_text(divider_of(w.VScroll_reB)));
+    w.SCfpb.set_text(integer_text(divider_of(w.VScroll_SCfpb)));
 
-    const double xtal = text_value(crystal.text());
-    const double re_a = text_value(reA.text());
-    const double re_b = text_value(reB.text());
-    const double fb_a = text_value(fbA.text());
-    const double fb_b = text_value(fbB.text());
-    const double sc_fpb = text_value(SCfpb.text());
-    JXfreq.set_text(number_text(xtal / (re_a * re_b)));
-    VCO.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b)));
-    CYZfreq.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b * sc_fpb)));
+    const double xtal = text_value(w.crystal.text());
+    const double re_a = text_value(w.reA.text());
+    const double re_b = text_value(w.reB.text());
+    const double fb_a = text_value(w.fbA.text());
+    const double fb_b = text_value(w.fbB.text());
+    const double sc_fpb = text_value(w.SCfpb.text());
+    w.JXfreq.set_text(number_text(xtal / (re_a * re_b)));
+    w.VCO.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b)));
+    w.CYZfreq.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b * sc_fpb)));
 
-    const ClockDividers dividers = {divider_of(VScroll_reA), divider_of(VScroll_reB),
-                                    divider_of(VScroll_fbA), divider_of(VScroll_fbB),
-                                    divider_of(VScroll_SCfpb)};
+    const ClockDividers dividers = {divider_of(w.VScroll_reA), divider_of(w.VScroll_reB),
+                                    divider_of(w.VScroll_fbA), divider_of(w.VScroll_fbB),
+                                    divider_of(w.VScroll_SCfpb)};
     if (const auto word = sample_clock_word(dividers)) {
-        write_word(reg9_val, *word);
+        w.write_word(w.reg9_val, *word);
     }
-    LiveRegsList();
-    VCOwarm();
+    w.LiveRegsList();
+    VCOwarm(w);
 }
 
-void Kv2841a::VCOwarm() {
-    const double vco = text_value(VCO.text());
-    VCO.set_back_color(vco < kVcoLowest || vco > kVcoHighest ? kPureRed : kWindowBackground);
+void VCOwarm(Kv2841a& w) {
+    const double vco = text_value(w.VCO.text());
+    w.VCO.set_back_color(vco < kVcoLowest || vco > kVcoHighest ? kPureRed : kWindowBackground);
 }
 
-void Kv2841a::VScroll_reA_Change() {
-    spin_changed(*this, VScroll_reA, reA);
+void VScroll_reA_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_reA, w.reA);
 }
 
-void Kv2841a::VScroll_reB_Change() {
-    spin_changed(*this, VScroll_reB, reB);
+void VScroll_reB_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_reB, w.reB);
 }
 
-void Kv2841a::VScroll_fbA_Change() {
-    spin_changed(*this, VScroll_fbA, fbA);
+void VScroll_fbA_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_fbA, w.fbA);
 }
 
-void Kv2841a::VScroll_fbB_Change() {
-    spin_changed(*this, VScroll_fbB, fbB);
+void VScroll_fbB_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_fbB, w.fbB);
 }
 
-void Kv2841a::VScroll_SCfpb_Change() {
-    spin_changed(*this, VScroll_SCfpb, SCfpb);
+void VScroll_SCfpb_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_SCfpb, w.SCfpb);
 }
 
 }  // namespace kv

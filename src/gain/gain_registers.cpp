@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "gain/gain.h"
 #include "gain/gain_words.h"
 #include "panel/channels.h"
 #include "panel/kv2841a.h"
@@ -37,29 +38,29 @@ bool switched_on(const Kv2841a& w, const Channel& channel) {
 
 }  // namespace
 
-void Kv2841a::Reg10_Live_Value() {
+void Reg10_Live_Value(Kv2841a& w) {
     const Channel& channel = kChannels[0];
-    write_gain_word(*this, channel,
-                    channel1_gain_word(read_gains(*this, channel), CH1_IFA_SW.value() == 1,
-                                       switched_on(*this, channel)));
+    write_gain_word(w, channel,
+                    channel1_gain_word(read_gains(w, channel), w.CH1_IFA_SW.value() == 1,
+                                       switched_on(w, channel)));
 }
 
-void Kv2841a::Reg11_Live_Value() {
+void Reg11_Live_Value(Kv2841a& w) {
     const Channel& channel = kChannels[1];
-    write_gain_word(*this, channel,
-                    channel23_gain_word(read_gains(*this, channel), switched_on(*this, channel)));
+    write_gain_word(w, channel,
+                    channel23_gain_word(read_gains(w, channel), switched_on(w, channel)));
 }
 
-void Kv2841a::Reg12_Live_Value() {
+void Reg12_Live_Value(Kv2841a& w) {
     const Channel& channel = kChannels[2];
-    write_gain_word(*this, channel,
-                    channel23_gain_word(read_gains(*this, channel), switched_on(*this, channel)));
+    write_gain_word(w, channel,
+                    channel23_gain_word(read_gains(w, channel), switched_on(w, channel)));
 }
 
-void Kv2841a::GainRegs_Live_Value() {
-    Reg10_Live_Value();
-    Reg11_Live_Value();
-    Reg12_Live_Value();
+void GainRegs_Live_Value(Kv2841a& w) {
+    Reg10_Live_Value(w);
+    Reg11_Live_Value(w);
+    Reg12_Live_Value(w);
 }
 
 }  // namespace kv

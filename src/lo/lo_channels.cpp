@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "lo/lo.h"
 #include "lo/lo_divider.h"
 #include "lo/lo_words.h"
 #include "panel/channels.h"
@@ -52,22 +53,22 @@ void compute_channel(Kv2841a& w, std::size_t n) {
 
 }  // namespace
 
-void Kv2841a::callreg() {
-    cdreg2();
-    cdreg4();
-    cdreg6();
+void callreg(Kv2841a& w) {
+    cdreg2(w);
+    cdreg4(w);
+    cdreg6(w);
 }
 
-void Kv2841a::cdreg2() {
-    compute_channel(*this, 0);
+void cdreg2(Kv2841a& w) {
+    compute_channel(w, 0);
 }
 
-void Kv2841a::cdreg4() {
-    compute_channel(*this, 1);
+void cdreg4(Kv2841a& w) {
+    compute_channel(w, 1);
 }
 
-void Kv2841a::cdreg6() {
-    compute_channel(*this, 2);
+void cdreg6(Kv2841a& w) {
+    compute_channel(w, 2);
 }
 
 }  // namespace kv

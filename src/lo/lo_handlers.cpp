@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "lo/lo.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
@@ -14,55 +15,55 @@ constexpr double kLoSpacing = 250;
 }  // namespace
 
 // Warns when the LOs stand too close; the words just computed stay.
-void Kv2841a::FBIWARMING() {
-    const double f2 = text_value(ch2bz.text());
-    const double f3 = text_value(ch3bz.text());
-    const double f1 = text_value(ch1bz.text());
+void FBIWARMING(Kv2841a& w) {
+    const double f2 = text_value(w.ch2bz.text());
+    const double f3 = text_value(w.ch3bz.text());
+    const double f1 = text_value(w.ch1bz.text());
     if (std::fabs(f1 - f2) < kLoSpacing || f1 == f3 || std::fabs(f3 - f2) < kLoSpacing) {
-        MsgBox(MessageIcon::Information, MessageButtons::Ok, "提示",
-               "相邻通道本振不能相近\n1、3通道本振不能相同");
+        w.MsgBox(MessageIcon::Information, MessageButtons::Ok, "提示",
+                 "相邻通道本振不能相近\n1、3通道本振不能相同");
     }
 }
 
-void Kv2841a::ch1bz_Change() {
-    callreg();
-    FBIWARMING();
+void ch1bz_Change(Kv2841a& w) {
+    callreg(w);
+    FBIWARMING(w);
 }
 
-void Kv2841a::ch1bz_Click() {
-    callreg();
-    FBIWARMING();
+void ch1bz_Click(Kv2841a& w) {
+    callreg(w);
+    FBIWARMING(w);
 }
 
-void Kv2841a::ch2bz_Change() {
-    callreg();
-    FBIWARMING();
+void ch2bz_Change(Kv2841a& w) {
+    callreg(w);
+    FBIWARMING(w);
 }
 
-void Kv2841a::ch2bz_Click() {
-    callreg();
-    FBIWARMING();
+void ch2bz_Click(Kv2841a& w) {
+    callreg(w);
+    FBIWARMING(w);
 }
 
-void Kv2841a::ch3bz_Change() {
-    callreg();
-    FBIWARMING();
+void ch3bz_Change(Kv2841a& w) {
+    callreg(w);
+    FBIWARMING(w);
 }
 
-void Kv2841a::ch3bz_Click() {
-    callreg();
-    FBIWARMING();
+void ch3bz_Click(Kv2841a& w) {
+    callreg(w);
+    FBIWARMING(w);
 }
 
 // The LO lists take typed frequencies; the error boxes only show.
-void Kv2841a::attach_lo() {
-    ch1bz.Change = [this] { ch1bz_Change(); };
-    ch1bz.Click = [this] { ch1bz_Click(); };
-    ch2bz.Change = [this] { ch2bz_Change(); };
-    ch2bz.Click = [this] { ch2bz_Click(); };
-    ch3bz.Change = [this] { ch3bz_Change(); };
-    ch3bz.Click = [this] { ch3bz_Click(); };
-    for (TextBox* box : {&Ch1_Deviation, &Ch2_Deviation, &Ch3_Deviation}) {
+void attach_lo(Kv2841a& w) {
+    w.ch1bz.Change = [&w] { ch1bz_Change(w); };
+    w.ch1bz.Click = [&w] { ch1bz_Click(w); };
+    w.ch2bz.Change = [&w] { ch2bz_Change(w); };
+    w.ch2bz.Click = [&w] { ch2bz_Click(w); };
+    w.ch3bz.Change = [&w] { ch3bz_Change(w); };
+    w.ch3bz.Click = [&w] { ch3bz_Click(w); };
+    for (TextBox* box : {&w.Ch1_Deviation, &w.Ch2_Deviation, &w.Ch3_Deviation}) {
         box->KeyPress = discard_keystroke;
     }
 }

@@ -17,10 +17,12 @@ namespace kv {
 inline constexpr int kRegisterCount = 44;
 
 // The configuration window of the KV2841A: every control by the name the window
-// gives it, and the procedures and event handlers of all subsystems. Each
-// subsystem folder defines its own procedures and attaches its handlers when the
-// window is built; a procedure reads and writes controls and keeps no copy of a
-// word. The window draws nothing: a view binds to its controls.
+// gives it, the page switching, the register table and the helpers every
+// procedure shares. Each subsystem folder declares its procedures and handlers
+// in a header of its own (clock/clock.h, lo/lo.h, ...) and attaches them when
+// the window is built (window/); a procedure reads and writes controls and
+// keeps no copy of a word. The window draws nothing: a view binds to its
+// controls.
 class Kv2841a final {
 public:
     Kv2841a(Module& module, Platform& platform);
@@ -169,103 +171,18 @@ public:
     CommandButton SaveHexList{"SaveHexList", &Frame2, "保存.C列表"};
     CommandButton SaveTipList{"SaveTipList", &Frame2, "保存No.列表"};
 
-    // ---- panel and register image -----------------------------------------
-    void Form_Load();
-    void Form_Activate();
-    void combo_load();
-    void tips();
+    // ---- pages and the register table ---------------------------------------
     void LiveRegsList();
-    void reg1fuzhi();
-    void Combo1_Click();
-    void Combo2_Click();
-    void Combo3_Click();
-    void Default_Regs();
-    void Reset_All();
-    void ResetAll_Click();
-    void RessetAll2_Click();
-    void default_reg_list_Click();
-    void Kv2841a_Click();
     void TabStrip1_Click();
     // The tabs of kPages.
     static std::vector<TabStrip::Tab> page_tabs();
     void Text1_Click(int index);
-
-    // ---- sample clock and crystal -----------------------------------------
-    void load_value();
-    void VCOwarm();
-    void VScroll_reA_Change();
-    void VScroll_reB_Change();
-    void VScroll_fbA_Change();
-    void VScroll_fbB_Change();
-    void VScroll_SCfpb_Change();
-    void fbA_Change();
-    void reB_Change();
-    void fbA_Click();
-    void reB_Click();
-    void fbA_Selectall();
-    void reB_Selectall();
-    void crylist_Click();
-    void VScroll_crystal_Change();
-    void callbycry();
-    void exchcry();
-
-    // ---- channel LOs -------------------------------------------------------
-    void callreg();
-    void cdreg2();
-    void cdreg4();
-    void cdreg6();
-    void FBIWARMING();
-    void ch1bz_Change();
-    void ch1bz_Click();
-    void ch2bz_Change();
-    void ch2bz_Click();
-    void ch3bz_Change();
-    void ch3bz_Click();
-
-    // ---- gains -------------------------------------------------------------
-    void CH1_Live_Gain();
-    void Reg10_Live_Value();
-    void Reg11_Live_Value();
-    void Reg12_Live_Value();
-    void GainRegs_Live_Value();
-    void CH1_RF_Gain_Click();
-    void CH1_AGC_Gain_Click();
-    void CH1_IFA_Gain_Click();
-    void CH2_RF_Gain_Click();
-    void CH2_AGC_Gain_Click();
-    void CH2_IFA_Gain_Click();
-    void CH3_RF_Gain_Click();
-    void CH3_AGC_Gain_Click();
-    void CH3_IFA_Gain_Click();
-    void CH1_AGC_SW_Click();
-    void CH2_AGC_SW_Click();
-    void CH3_AGC_SW_Click();
-    void CH1_IFA_SW_Click();
-
-    // ---- output format and test mode --------------------------------------
-    void reg8_val();
-    void chafen_Click();
-    void danduan_Click();
-    void ACout_Click();
-    void DCout_Click();
-    void Option2bit_Click();
-    void Option4bit_Click();
-    void reg40_val();
-    void D2S_ck_Click();
-    void ADC_ck_Click();
-    void Freq_ck_Click();
 
     // ---- register list files ----------------------------------------------
     void save_file_Click();
     void save_reg_list_Click();
     void SaveHexList_Click();
     void SaveTipList_Click();
-
-    // ---- shell ---------------------------------------------------------------
-    void edition_Click();
-    void about_Click();
-    void Direction_Click();
-    void Exit_Click();
 
     // ---- helpers the procedures share --------------------------------------
     // Gives the keyboard focus to a control.
@@ -285,17 +202,9 @@ public:
 
 private:
     void apply_design_state();
-    void apply_working_clock();
-    void attach_bandwidth();
     void attach_pages();
     void attach_table();
-    void attach_reset();
-    void attach_clock();
-    void attach_lo();
-    void attach_gain();
-    void attach_output();
     void attach_files();
-    void attach_shell();
 
     Module& module_;
     Platform& platform_;

@@ -1,4 +1,12 @@
+#include "window/window.h"
+
+#include "bandwidth/bandwidth.h"
+#include "clock/clock.h"
+#include "gain/gain.h"
+#include "lo/lo.h"
+#include "output/output.h"
 #include "panel/kv2841a.h"
+#include "shell/shell.h"
 #include "shell/status_panels.h"
 
 namespace kv {
@@ -15,16 +23,16 @@ Kv2841a::Kv2841a(Module& module, Platform& platform)
         collect_controls(this->*page.frame, controls_);
     }
     apply_design_state();
-    attach_bandwidth();
+    attach_bandwidth(*this);
     attach_pages();
     attach_table();
-    attach_reset();
-    attach_clock();
-    attach_lo();
-    attach_gain();
-    attach_output();
+    attach_reset(*this);
+    attach_clock(*this);
+    attach_lo(*this);
+    attach_gain(*this);
+    attach_output(*this);
     attach_files();
-    attach_shell();
+    attach_shell(*this);
 }
 
 }  // namespace kv

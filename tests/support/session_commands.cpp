@@ -4,6 +4,7 @@
 
 #include "support/session.h"
 #include "support/window_rules.h"
+#include "window/window.h"
 
 namespace kv::test {
 
@@ -117,7 +118,7 @@ void Session::use_other_menu(Problems& /*problems*/) {
 }
 
 void Session::activate(Problems& problems) {
-    w().Form_Activate();
+    Form_Activate(w());
     note("activate the window", true);
     if (!focus_ends_in_sink(platform_)) {
         problems.add("activating the window left the focus outside FocusSeter");
