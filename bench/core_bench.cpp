@@ -5,6 +5,7 @@
 #include "panel/kv2841a.h"
 #include "preparations.h"
 #include "quiet_platform.h"
+#include "window/window.h"
 #include "window_state.h"
 
 // The person's actions on the window model alone, one action per iteration,
@@ -16,7 +17,7 @@ namespace kv::bench {
 namespace {
 
 struct LoadedWindow {
-    LoadedWindow() { w.Form_Load(); }
+    LoadedWindow() { Form_Load(w); }
 
     QuietPlatform platform;
     Module module;

@@ -18,6 +18,7 @@
 #include "qt/qt_platform.h"
 #include "qt/spin_arrows.h"
 #include "quiet_platform.h"
+#include "window/window.h"
 #include "window_state.h"
 
 // The person's actions through the configuration window with every widget
@@ -29,7 +30,7 @@ namespace kv::bench {
 namespace {
 
 Kv2841a& loaded(Kv2841a& w) {
-    w.Form_Load();
+    Form_Load(w);
     return w;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "clock/clock.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 #include "support/window_fixture.h"
@@ -135,7 +136,7 @@ TEST_F(CrystalSelection, ListTextOfNoCrystalReappliesTheCurrentRow) {
     // Only a pick raises Click; a text set from code shows what the list holds then.
     ASSERT_TRUE(w.fbA.replace_text("20"));
     w.crylist.set_text("33");
-    w.crylist_Click();
+    crylist_Click(w);
     EXPECT_EQ(module.cry_index, 3);
     EXPECT_EQ(w.crystal.text(), "25");
     EXPECT_EQ(w.fbA.text(), "10");

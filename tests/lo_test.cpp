@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "lo/lo.h"
 #include "lo/lo_divider.h"
 #include "panel/kv2841a.h"
 #include "support/window_fixture.h"
@@ -187,7 +188,7 @@ TEST_F(ChannelLo, SpacingCheck) {
         w.ch2bz.set_text(row.f2);
         w.ch3bz.set_text(row.f3);
         platform.messages.clear();
-        w.FBIWARMING();
+        FBIWARMING(w);
         EXPECT_EQ(messages_with_text(kSpacingText), row.warned ? 1 : 0) << row.name;
     }
 }
@@ -286,14 +287,14 @@ TEST_F(ChannelLo, ZeroCrystalOrPreDividerLeavesEveryWord) {
     for (TextBox* box : {&w.YFPB, &w.crystal}) {
         const std::string good = box->text();
         box->set_text("0");
-        w.callreg();
+        callreg(w);
         EXPECT_EQ(words(2, 7), "32178 28F5C 0FB00 EB84F 0C400 51EB7") << box->name();
         for (const ComboBox* list : {&w.ch1bz, &w.ch2bz, &w.ch3bz}) {
             EXPECT_EQ(list->back_color(), kPureRed) << box->name() << list->name();
         }
         EXPECT_EQ(w.Ch3_Deviation.text(), "") << box->name();
         box->set_text(good);
-        w.callreg();
+        callreg(w);
         EXPECT_EQ(w.ch3bz.back_color(), kWindowBackground) << box->name();
         EXPECT_EQ(w.Ch3_Deviation.text(), "-2.145773") << box->name();
     }

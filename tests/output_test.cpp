@@ -4,9 +4,11 @@
 #include <utility>
 #include <vector>
 
+#include "output/output.h"
 #include "panel/kv2841a.h"
 #include "support/fake_platform.h"
 #include "support/window_fixture.h"
+#include "window/window.h"
 
 namespace kv::test {
 namespace {
@@ -76,7 +78,7 @@ TEST(OutputStartUp, HandlersRunInOrderAndWriteTheirWords) {
     trace(w.Option4bit.Click, "Option4bit_Click");
     w.Text1[8].Change = [&] { log.push_back("REG8 " + w.Text1[8].text()); };
     w.Text1[23].Change = [&] { log.push_back("REG23 " + w.Text1[23].text()); };
-    w.Form_Load();
+    Form_Load(w);
     const std::vector<std::string> expected = {"chafen_Click", "REG8 00002", "ACout_Click",
                                                "REG8 318C2", "Option4bit_Click"};
     EXPECT_EQ(log, expected);
@@ -143,7 +145,7 @@ TEST(OutputPair, HandlerOfAnUnselectedOptionSelectsTheOther) {
     Kv2841a w{module, platform};
     ASSERT_FALSE(w.chafen.value());
     ASSERT_FALSE(w.danduan.value());
-    w.chafen_Click();
+    chafen_Click(w);
     EXPECT_TRUE(w.danduan.value());
     EXPECT_FALSE(w.chafen.value());
     EXPECT_EQ(w.outmode.text(), "08422");
@@ -227,7 +229,7 @@ TEST(OutputPolarity, ChoiceOpensOnlyWithAnalogOutputAndD2S) {
         FakePlatform platform;
         Module module;
         Kv2841a w{module, platform};
-        w.Form_Load();
+        Form_Load(w);
         set_switch(w.ADC_ck, 1);
         for (const auto& [box, value] : row.steps) {
             set_switch(w.*box, value);

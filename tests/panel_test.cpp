@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "bandwidth/bandwidth.h"
 #include "panel/kv2841a.h"
 #include "panel/register_map.h"
 #include "support/fake_platform.h"
@@ -109,11 +110,11 @@ TEST_F(Bandwidth, EachChannelSwitchesItsBandwidthWord) {
 TEST_F(Bandwidth, TwentyFiveIsStillNarrow) {
     // The lists offer no 25; a text set from code counts when the next pick runs.
     w.Combo2.set_text("25");
-    w.Combo2_Click();
+    Combo2_Click(w);
     EXPECT_EQ(reg(27), "FC030");
     EXPECT_FALSE(marked(27));
     w.Combo2.set_text("25.5");
-    w.Combo2_Click();
+    Combo2_Click(w);
     EXPECT_EQ(reg(27), "FE830");
     EXPECT_TRUE(marked(27));
 }

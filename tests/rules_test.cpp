@@ -8,6 +8,7 @@
 #include "support/window_fixture.h"
 #include "support/window_model.h"
 #include "support/window_rules.h"
+#include "window/window.h"
 
 // The rules of the random session hold for the window as it is, and tell
 // every kind of fault when the window is tampered with behind its handlers.
@@ -151,7 +152,7 @@ TEST(ResetRules, TellAWordThatIsNotTheDefault) {
     FakePlatform platform;
     Module module;
     Kv2841a w{module, platform};
-    w.Form_Load();
+    Form_Load(w);
     w.ResetAll.click();
     EXPECT_EQ(reset_state_problems(w, module), std::vector<std::string>{});
     w.Text1[19].set_text("90308");

@@ -20,6 +20,7 @@
 #include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "support/window_fixture.h"
+#include "window/window.h"
 
 // The save commands of the window on a real folder, with real faults: every
 // way a save can fail leaves the file that was there byte for byte as it was,
@@ -136,7 +137,7 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "kv2841a-faults-XXXXXX").string();
         folder_ = fs::path(::mkdtemp(pattern.data()));
         fs::permissions(folder_, fs::perms(0777));
-        w.Form_Load();
+        Form_Load(w);
         w.Combo2.pick("40");  // an image unlike the old file
         write(old_file(), kOldBytes);
     }

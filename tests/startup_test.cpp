@@ -5,6 +5,7 @@
 
 #include "panel/register_map.h"
 #include "support/window_fixture.h"
+#include "window/window.h"
 
 namespace kv::test {
 namespace {
@@ -70,7 +71,7 @@ TEST_F(StartUp, OnlyTheFirstPageShowsAndTheTestFramesAreClosed) {
 }
 
 TEST_F(StartUp, ActivationGivesTheFocusToTheSink) {
-    w.Form_Activate();
+    Form_Activate(w);
     EXPECT_EQ(platform.focus, std::vector<std::string>{"FocusSeter"});
     EXPECT_EQ(w.focused(), &w.FocusSeter);
 }

@@ -16,6 +16,7 @@
 #include "qt/look.h"
 #include "qt/qt_platform.h"
 #include "shell/application.h"
+#include "shell/shell.h"
 
 namespace {
 
@@ -77,8 +78,8 @@ int main(int argc, char** argv) {
         }
     }
     kv::Kv2841a& w = application.window();
-    if (!save_box([&w] { w.Direction_Click(); }, out, "usage_box.png") ||
-        !save_box([&w] { w.about_Click(); }, out, "about_box.png")) {
+    if (!save_box([&w] { Direction_Click(w); }, out, "usage_box.png") ||
+        !save_box([&w] { about_Click(w); }, out, "about_box.png")) {
         return 1;
     }
     application.show_mini_game();

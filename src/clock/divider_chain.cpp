@@ -1,6 +1,5 @@
-#include <cmath>
-#include <cstdint>
-
+#include "clock/clock.h"
+#include "clock/clock_word.h"
 #include "clock/spin_divider.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
@@ -13,25 +12,6 @@ namespace {
 constexpr double kVcoLowest = 80;
 constexpr double kVcoHighest = 320;
 
-// REG9, the sample-clock PLL word:
-//   bit  19     reA - 1            (0 for /1, 1 for /2)
-//   bits 18..16 reB                (1..7)
-//   bits 15..11 fbA                (1..31)
-//   bit  10     fbB / 2 - 1        (0 for /2, 1 for /4)
-//   bits 9..8   SCfpb / 2 - 1      (0..3 for /2../8)
-//   bits 7..0   zero
-// reA 1, reB 5, fbA 10, fbB 4, SCfpb 8 -> 55700.
-double reg9_word(double re_a, double re_b, double fb_a, double fb_b, double sc_fpb) {
-    return (re_a - 1) * 524288 + re_b * 65536 + fb_a * 2048 + (fb_b - 2) * 512 +
-           (sc_fpb / 2 - 1) * 256;
-}
-
-void write_reg9(Kv2841a& w, double word) {
-    if (std::isfinite(word)) {
-        Kv2841a::write_word(w.reg9_val, static_cast<std::int64_t>(std::nearbyint(word)));
-    }
-}
-
 // A spin moved: a position off its grid goes back onto it (which runs this
 // handler again, nested), otherwise the divider box shows the divider and the
 // chain is recomputed.
@@ -41,7 +21,7 @@ void spin_changed(Kv2841a& w, ScrollBar& spin, TextBox& box) {
         return;
     }
     box.set_text(integer_text(divider_of(spin)));
-    w.load_value();
+    load_value(w);
 }
 
 }  // namespace
@@ -49,51 +29,56 @@ void spin_changed(Kv2841a& w, ScrollBar& spin, TextBox& box) {
 // Recomputes the whole chain from the spin positions and the crystal. Each
 // frequency comes from the crystal and the integer dividers in one division,
 // so an exact frequency stays exact (40 MHz / 3 x 6 is 80, not 79.9999999999998).
-void Kv2841a::load_value() {
-    fbA.set_text(integer_text(divider_of(VScroll_fbA)));
-    fbB.set_text(integer_text(divider_of(VScroll_fbB)));
-    reA.set_text(integer_text(divider_of(VScroll_reA)));
-    reB.set_text(integer_text(divider_of(VScroll_reB)));
-    SCfpb.set_text(integer_text(divider_of(VScroll_SCfpb)));
+void load_value(Kv2841a& w) {
+    w.fbA.set_text(integer_text(divider_of(w.VScroll_fbA)));
+    w.fbB.set_text(integer_text(divider_of(w.VScroll_fbB)));
+    w.reA.set_text(integer_text(divider_of(w.VScroll_reA)));
+    w.reB.set_text(integer_text(divider_of(w.VScroll_reB)));
+    w.SCfpb.set_text(integer_text(divider_of(w.VScroll_SCfpb)));
 
-    const double xtal = text_value(crystal.text());
-    const double re_a = text_value(reA.text());
-    const double re_b = text_value(reB.text());
-    const double fb_a = text_value(fbA.text());
-    const double fb_b = text_value(fbB.text());
-    const double sc_fpb = text_value(SCfpb.text());
-    JXfreq.set_text(number_text(xtal / (re_a * re_b)));
-    VCO.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b)));
-    CYZfreq.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b * sc_fpb)));
+    const double xtal = text_value(w.crystal.text());
+    const double re_a = text_value(w.reA.text());
+    const double re_b = text_value(w.reB.text());
+    const double fb_a = text_value(w.fbA.text());
+    const double fb_b = text_value(w.fbB.text());
+    const double sc_fpb = text_value(w.SCfpb.text());
+    w.JXfreq.set_text(number_text(xtal / (re_a * re_b)));
+    w.VCO.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b)));
+    w.CYZfreq.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b * sc_fpb)));
 
-    write_reg9(*this, reg9_word(re_a, re_b, fb_a, fb_b, sc_fpb));
-    LiveRegsList();
-    VCOwarm();
+    const ClockDividers dividers = {divider_of(w.VScroll_reA), divider_of(w.VScroll_reB),
+                                    divider_of(w.VScroll_fbA), divider_of(w.VScroll_fbB),
+                                    divider_of(w.VScroll_SCfpb)};
+    if (const auto word = sample_clock_word(dividers)) {
+        w.write_word(w.reg9_val, *word);
+    }
+    w.LiveRegsList();
+    VCOwarm(w);
 }
 
-void Kv2841a::VCOwarm() {
-    const double vco = text_value(VCO.text());
-    VCO.set_back_color(vco < kVcoLowest || vco > kVcoHighest ? kPureRed : kWindowBackground);
+void VCOwarm(Kv2841a& w) {
+    const double vco = text_value(w.VCO.text());
+    w.VCO.set_back_color(vco < kVcoLowest || vco > kVcoHighest ? kPureRed : kWindowBackground);
 }
 
-void Kv2841a::VScroll_reA_Change() {
-    spin_changed(*this, VScroll_reA, reA);
+void VScroll_reA_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_reA, w.reA);
 }
 
-void Kv2841a::VScroll_reB_Change() {
-    spin_changed(*this, VScroll_reB, reB);
+void VScroll_reB_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_reB, w.reB);
 }
 
-void Kv2841a::VScroll_fbA_Change() {
-    spin_changed(*this, VScroll_fbA, fbA);
+void VScroll_fbA_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_fbA, w.fbA);
 }
 
-void Kv2841a::VScroll_fbB_Change() {
-    spin_changed(*this, VScroll_fbB, fbB);
+void VScroll_fbB_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_fbB, w.fbB);
 }
 
-void Kv2841a::VScroll_SCfpb_Change() {
-    spin_changed(*this, VScroll_SCfpb, SCfpb);
+void VScroll_SCfpb_Change(Kv2841a& w) {
+    spin_changed(w, w.VScroll_SCfpb, w.SCfpb);
 }
 
 }  // namespace kv

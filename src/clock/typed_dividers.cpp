@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "clock/clock.h"
 #include "clock/spin_divider.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
@@ -35,28 +36,28 @@ void select_all_and_focus(Kv2841a& w, TextBox& box) {
 
 }  // namespace
 
-void Kv2841a::fbA_Change() {
-    typed_divider_changed(fbA, VScroll_fbA);
+void fbA_Change(Kv2841a& w) {
+    typed_divider_changed(w.fbA, w.VScroll_fbA);
 }
 
-void Kv2841a::reB_Change() {
-    typed_divider_changed(reB, VScroll_reB);
+void reB_Change(Kv2841a& w) {
+    typed_divider_changed(w.reB, w.VScroll_reB);
 }
 
-void Kv2841a::fbA_Click() {
-    fbA_Selectall();
+void fbA_Click(Kv2841a& w) {
+    fbA_Selectall(w);
 }
 
-void Kv2841a::reB_Click() {
-    reB_Selectall();
+void reB_Click(Kv2841a& w) {
+    reB_Selectall(w);
 }
 
-void Kv2841a::fbA_Selectall() {
-    select_all_and_focus(*this, fbA);
+void fbA_Selectall(Kv2841a& w) {
+    select_all_and_focus(w, w.fbA);
 }
 
-void Kv2841a::reB_Selectall() {
-    select_all_and_focus(*this, reB);
+void reB_Selectall(Kv2841a& w) {
+    select_all_and_focus(w, w.reB);
 }
 
 }  // namespace kv

@@ -1,5 +1,6 @@
 #include "gain/gain_display.h"
 
+#include "gain/gain.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
@@ -19,8 +20,8 @@ void show_gain_displays(const ComboBox& front_end, const ComboBox& agc, const Co
     digital.set_text(number_text(text_value(analog.text()) - kOutputBufferGain));
 }
 
-void Kv2841a::CH1_Live_Gain() {
-    show_gain_displays(CH1_RF_Gain, CH1_AGC_Gain, CH1_IFA_Gain, CH1_AC_Gain, CH1_DC_Gain);
+void CH1_Live_Gain(Kv2841a& w) {
+    show_gain_displays(w.CH1_RF_Gain, w.CH1_AGC_Gain, w.CH1_IFA_Gain, w.CH1_AC_Gain, w.CH1_DC_Gain);
 }
 
 }  // namespace kv

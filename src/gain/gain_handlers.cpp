@@ -1,3 +1,4 @@
+#include "gain/gain.h"
 #include "gain/gain_display.h"
 #include "panel/kv2841a.h"
 
@@ -9,12 +10,12 @@ namespace {
 // handlers update the displays in place.
 void channel2_gain_picked(Kv2841a& w) {
     show_gain_displays(w.CH2_RF_Gain, w.CH2_AGC_Gain, w.CH2_IFA_Gain, w.CH2_AC_Gain, w.CH2_DC_Gain);
-    w.Reg11_Live_Value();
+    Reg11_Live_Value(w);
 }
 
 void channel3_gain_picked(Kv2841a& w) {
     show_gain_displays(w.CH3_RF_Gain, w.CH3_AGC_Gain, w.CH3_IFA_Gain, w.CH3_AC_Gain, w.CH3_DC_Gain);
-    w.Reg12_Live_Value();
+    Reg12_Live_Value(w);
 }
 
 // The AGC gain can be chosen by hand only while the channel's AGC is not
@@ -25,83 +26,83 @@ void enable_agc_list(ComboBox& list, const CheckBox& agc_switch) {
 
 }  // namespace
 
-void Kv2841a::CH1_RF_Gain_Click() {
-    CH1_Live_Gain();
-    Reg10_Live_Value();
+void CH1_RF_Gain_Click(Kv2841a& w) {
+    CH1_Live_Gain(w);
+    Reg10_Live_Value(w);
 }
 
-void Kv2841a::CH1_AGC_Gain_Click() {
-    CH1_Live_Gain();
-    Reg10_Live_Value();
+void CH1_AGC_Gain_Click(Kv2841a& w) {
+    CH1_Live_Gain(w);
+    Reg10_Live_Value(w);
 }
 
-void Kv2841a::CH1_IFA_Gain_Click() {
-    CH1_Live_Gain();
-    Reg10_Live_Value();
+void CH1_IFA_Gain_Click(Kv2841a& w) {
+    CH1_Live_Gain(w);
+    Reg10_Live_Value(w);
 }
 
-void Kv2841a::CH2_RF_Gain_Click() {
-    channel2_gain_picked(*this);
+void CH2_RF_Gain_Click(Kv2841a& w) {
+    channel2_gain_picked(w);
 }
-void Kv2841a::CH2_AGC_Gain_Click() {
-    channel2_gain_picked(*this);
+void CH2_AGC_Gain_Click(Kv2841a& w) {
+    channel2_gain_picked(w);
 }
-void Kv2841a::CH2_IFA_Gain_Click() {
-    channel2_gain_picked(*this);
+void CH2_IFA_Gain_Click(Kv2841a& w) {
+    channel2_gain_picked(w);
 }
-void Kv2841a::CH3_RF_Gain_Click() {
-    channel3_gain_picked(*this);
+void CH3_RF_Gain_Click(Kv2841a& w) {
+    channel3_gain_picked(w);
 }
-void Kv2841a::CH3_AGC_Gain_Click() {
-    channel3_gain_picked(*this);
+void CH3_AGC_Gain_Click(Kv2841a& w) {
+    channel3_gain_picked(w);
 }
-void Kv2841a::CH3_IFA_Gain_Click() {
-    channel3_gain_picked(*this);
+void CH3_IFA_Gain_Click(Kv2841a& w) {
+    channel3_gain_picked(w);
 }
 
 // The switches leave the gain displays alone: the displays do not depend on them.
-void Kv2841a::CH1_AGC_SW_Click() {
-    enable_agc_list(CH1_AGC_Gain, CH1_AGC_SW);
-    Reg10_Live_Value();
+void CH1_AGC_SW_Click(Kv2841a& w) {
+    enable_agc_list(w.CH1_AGC_Gain, w.CH1_AGC_SW);
+    Reg10_Live_Value(w);
 }
 
-void Kv2841a::CH2_AGC_SW_Click() {
-    enable_agc_list(CH2_AGC_Gain, CH2_AGC_SW);
-    Reg11_Live_Value();
+void CH2_AGC_SW_Click(Kv2841a& w) {
+    enable_agc_list(w.CH2_AGC_Gain, w.CH2_AGC_SW);
+    Reg11_Live_Value(w);
 }
 
-void Kv2841a::CH3_AGC_SW_Click() {
-    enable_agc_list(CH3_AGC_Gain, CH3_AGC_SW);
-    Reg12_Live_Value();
+void CH3_AGC_SW_Click(Kv2841a& w) {
+    enable_agc_list(w.CH3_AGC_Gain, w.CH3_AGC_SW);
+    Reg12_Live_Value(w);
 }
 
 // The IF-amplifier switch in channel 1's frame acts on all three channels.
-void Kv2841a::CH1_IFA_SW_Click() {
-    const bool manual = CH1_IFA_SW.value() == 1;
-    for (ComboBox* list : {&CH1_IFA_Gain, &CH2_IFA_Gain, &CH3_IFA_Gain}) {
+void CH1_IFA_SW_Click(Kv2841a& w) {
+    const bool manual = w.CH1_IFA_SW.value() == 1;
+    for (ComboBox* list : {&w.CH1_IFA_Gain, &w.CH2_IFA_Gain, &w.CH3_IFA_Gain}) {
         list->set_enabled(manual);
     }
-    GainRegs_Live_Value();
+    GainRegs_Live_Value(w);
 }
 
-void Kv2841a::attach_gain() {
-    CH1_RF_Gain.Click = [this] { CH1_RF_Gain_Click(); };
-    CH1_AGC_Gain.Click = [this] { CH1_AGC_Gain_Click(); };
-    CH1_IFA_Gain.Click = [this] { CH1_IFA_Gain_Click(); };
-    CH2_RF_Gain.Click = [this] { CH2_RF_Gain_Click(); };
-    CH2_AGC_Gain.Click = [this] { CH2_AGC_Gain_Click(); };
-    CH2_IFA_Gain.Click = [this] { CH2_IFA_Gain_Click(); };
-    CH3_RF_Gain.Click = [this] { CH3_RF_Gain_Click(); };
-    CH3_AGC_Gain.Click = [this] { CH3_AGC_Gain_Click(); };
-    CH3_IFA_Gain.Click = [this] { CH3_IFA_Gain_Click(); };
-    CH1_AGC_SW.Click = [this] { CH1_AGC_SW_Click(); };
-    CH2_AGC_SW.Click = [this] { CH2_AGC_SW_Click(); };
-    CH3_AGC_SW.Click = [this] { CH3_AGC_SW_Click(); };
-    CH1_IFA_SW.Click = [this] { CH1_IFA_SW_Click(); };
+void attach_gain(Kv2841a& w) {
+    w.CH1_RF_Gain.Click = [&w] { CH1_RF_Gain_Click(w); };
+    w.CH1_AGC_Gain.Click = [&w] { CH1_AGC_Gain_Click(w); };
+    w.CH1_IFA_Gain.Click = [&w] { CH1_IFA_Gain_Click(w); };
+    w.CH2_RF_Gain.Click = [&w] { CH2_RF_Gain_Click(w); };
+    w.CH2_AGC_Gain.Click = [&w] { CH2_AGC_Gain_Click(w); };
+    w.CH2_IFA_Gain.Click = [&w] { CH2_IFA_Gain_Click(w); };
+    w.CH3_RF_Gain.Click = [&w] { CH3_RF_Gain_Click(w); };
+    w.CH3_AGC_Gain.Click = [&w] { CH3_AGC_Gain_Click(w); };
+    w.CH3_IFA_Gain.Click = [&w] { CH3_IFA_Gain_Click(w); };
+    w.CH1_AGC_SW.Click = [&w] { CH1_AGC_SW_Click(w); };
+    w.CH2_AGC_SW.Click = [&w] { CH2_AGC_SW_Click(w); };
+    w.CH3_AGC_SW.Click = [&w] { CH3_AGC_SW_Click(w); };
+    w.CH1_IFA_SW.Click = [&w] { CH1_IFA_SW_Click(w); };
     for (TextControl* box : std::initializer_list<TextControl*>{
-             &CH1_RF_Gain, &CH1_AGC_Gain, &CH1_IFA_Gain, &CH1_AC_Gain, &CH1_DC_Gain, &CH2_RF_Gain,
-             &CH2_AGC_Gain, &CH2_IFA_Gain, &CH2_AC_Gain, &CH2_DC_Gain, &CH3_RF_Gain, &CH3_AGC_Gain,
-             &CH3_IFA_Gain, &CH3_AC_Gain, &CH3_DC_Gain}) {
+             &w.CH1_RF_Gain, &w.CH1_AGC_Gain, &w.CH1_IFA_Gain, &w.CH1_AC_Gain, &w.CH1_DC_Gain,
+             &w.CH2_RF_Gain, &w.CH2_AGC_Gain, &w.CH2_IFA_Gain, &w.CH2_AC_Gain, &w.CH2_DC_Gain,
+             &w.CH3_RF_Gain, &w.CH3_AGC_Gain, &w.CH3_IFA_Gain, &w.CH3_AC_Gain, &w.CH3_DC_Gain}) {
         box->KeyPress = discard_keystroke;
     }
 }

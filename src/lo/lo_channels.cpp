@@ -1,7 +1,11 @@
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
+#include "lo/lo.h"
 #include "lo/lo_divider.h"
+#include "lo/lo_words.h"
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
@@ -12,93 +16,60 @@ namespace {
 // The error box takes at most this many characters; the error is rounded to fit.
 constexpr std::size_t kErrorLength = 9;
 
-// REG2, channel 1's integer word:
-//   bit  17      always set
-//   bit  16      pre-divider 2
-//   bit  15      pre-divider 4
-//   bit  13      always set
-//   bit  12      integer-N
-//   bits 11..1   I
-//   bit  0       zero
-//   I 188, fractional, pre-divider 2 -> 20000 + 10000 + 2000 + 178 = 32178
-std::int64_t channel1_word(const LoDivider& divider, double pre_divider) {
-    std::int64_t word = 0x20000 + 0x2000 + 2 * std::int64_t{divider.integer};
-    if (divider.integer_n) {
-        word += 0x1000;
-    }
-    if (pre_divider == 4) {
-        word += 0x8000;
-    } else if (pre_divider == 2) {
-        word += 0x10000;
-    }
-    return word;
+// Channels 2 and 3 take no pre-divider bits.
+std::uint32_t channel23_word(const LoDivider& divider, double /*pre_divider*/) {
+    return channel23_lo_word(divider);
 }
 
-// REG4 and REG6, the integer words of channels 2 and 3:
-//   bit  19      integer-N
-//   bits 18..8   I
-//   bits 7..0    zero
-//   I 251, fractional -> 0FB00
-std::int64_t channel23_word(const LoDivider& divider, double /*pre_divider*/) {
-    const std::int64_t word = 0x100 * std::int64_t{divider.integer};
-    return divider.integer_n ? word + 0x80000 : word;
-}
-
-using IntegerWord = std::int64_t (*)(const LoDivider&, double);
-
-struct LoChannel {
-    ComboBox& list;
-    TextBox& integer_box;
-    TextBox& fraction_box;
-    TextBox& error_box;
-    IntegerWord integer_word;
-    std::string& words_frequency;
-};
+// The layout of each channel's integer word, by channel.
+using IntegerWord = std::uint32_t (*)(const LoDivider&, double);
+constexpr std::array<IntegerWord, kChannels.size()> kIntegerWords = {
+    channel1_lo_word, channel23_word, channel23_word};
 
 // One channel: its two words and its error from the LO frequency, the crystal
 // and the pre-divider. A frequency the words cannot hold keeps the words of
 // the last good one, empties the error box and turns the list red until a
 // frequency that fits is given.
-void compute_channel(Kv2841a& w, const LoChannel& channel) {
-    const double f = text_value(channel.list.text());
+void compute_channel(Kv2841a& w, std::size_t n) {
+    const Channel& channel = kChannels[n];
+    ComboBox& list = w.*channel.lo;
+    TextBox& error_box = w.*channel.lo_error;
+    const double f = text_value(list.text());
     const double pre_divider = text_value(w.YFPB.text());
     const double xtal = text_value(w.crystal.text());
-    channel.error_box.set_max_length(kErrorLength);
+    error_box.set_max_length(kErrorLength);
     if (const auto divider = lo_divider(f, xtal, pre_divider)) {
-        Kv2841a::write_word(channel.integer_box, channel.integer_word(*divider, pre_divider));
-        Kv2841a::write_word(channel.fraction_box, divider->fraction);
-        channel.error_box.set_text(
+        Kv2841a::write_word(w.*channel.integer_word, kIntegerWords[n](*divider, pre_divider));
+        Kv2841a::write_word(w.*channel.fraction_word, lo_fraction_word(*divider));
+        error_box.set_text(
             fitted_number_text(lo_error_hz(*divider, f, xtal, pre_divider), kErrorLength));
-        channel.list.set_back_color(kWindowBackground);
-        channel.words_frequency = number_text(f);
+        list.set_back_color(kWindowBackground);
+        w.lo_words_frequency[n] = number_text(f);
     } else {
-        channel.error_box.set_text("");
-        channel.list.set_back_color(kPureRed);
+        error_box.set_text("");
+        list.set_back_color(kPureRed);
     }
     w.LiveRegsList();
 }
 
 }  // namespace
 
-void Kv2841a::callreg() {
-    cdreg2();
-    cdreg4();
-    cdreg6();
+void callreg(Kv2841a& w) {
+    cdreg2(w);
+    cdreg4(w);
+    cdreg6(w);
 }
 
-void Kv2841a::cdreg2() {
-    compute_channel(*this,
-                    {ch1bz, reg2_te, reg3_te, Ch1_Deviation, channel1_word, lo_words_frequency[0]});
+void cdreg2(Kv2841a& w) {
+    compute_channel(w, 0);
 }
 
-void Kv2841a::cdreg4() {
-    compute_channel(
-        *this, {ch2bz, reg4_te, reg5_te, Ch2_Deviation, channel23_word, lo_words_frequency[1]});
+void cdreg4(Kv2841a& w) {
+    compute_channel(w, 1);
 }
 
-void Kv2841a::cdreg6() {
-    compute_channel(
-        *this, {ch3bz, reg6_te, reg7_te, Ch3_Deviation, channel23_word, lo_words_frequency[2]});
+void cdreg6(Kv2841a& w) {
+    compute_channel(w, 2);
 }
 
 }  // namespace kv

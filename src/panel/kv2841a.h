@@ -11,17 +11,18 @@
 #include "panel/module.h"
 #include "panel/platform.h"
 #include "panel/register_map.h"
-#include "shell/status_panels.h"
 
 namespace kv {
 
 inline constexpr int kRegisterCount = 44;
 
 // The configuration window of the KV2841A: every control by the name the window
-// gives it, and the procedures and event handlers of all subsystems. Each
-// subsystem folder defines its own procedures and attaches its handlers when the
-// window is built; a procedure reads and writes controls and keeps no copy of a
-// word. The window draws nothing: a view binds to its controls.
+// gives it, the page switching, the register table and the helpers every
+// procedure shares. Each subsystem folder declares its procedures and handlers
+// in a header of its own (clock/clock.h, lo/lo.h, ...) and attaches them when
+// the window is built (window/); a procedure reads and writes controls and
+// keeps no copy of a word. The window draws nothing: a view binds to its
+// controls.
 class Kv2841a final {
 public:
     Kv2841a(Module& module, Platform& platform);
@@ -57,10 +58,9 @@ public:
     MenuItem about{"about", &help, "关于"};
     MenuItem Direction{"Direction", nullptr, "使用说明"};
 
-    TabStrip TabStrip1{
-        "TabStrip1",
-        {{"key1", "功能调节"}, {"key2", "时钟调节"}, {"key3", "增益调节"}, {"key4", "寄存器列表"}}};
-    StatusBar StatusBar1{"StatusBar1", status_bar_panels()};
+    TabStrip TabStrip1{"TabStrip1", page_tabs()};
+    // The maker's line, the date and the time; the program puts them in.
+    StatusBar StatusBar1;
     TextBox FocusSeter{"FocusSeter", nullptr};
     TextBox YFPB{"YFPB", nullptr, "1"};
     CommonDialog CommonDialog1;
@@ -171,43 +171,12 @@ public:
     CommandButton SaveHexList{"SaveHexList", &Frame2, "保存.C列表"};
     CommandButton SaveTipList{"SaveTipList", &Frame2, "保存No.列表"};
 
-    // ---- panel and register image -----------------------------------------
-    void Form_Load();
-    void Form_Activate();
-    void combo_load();
-    void tips();
+    // ---- pages and the register table ---------------------------------------
     void LiveRegsList();
-    void reg1fuzhi();
-    void Combo1_Click();
-    void Combo2_Click();
-    void Combo3_Click();
-    void Default_Regs();
-    void Reset_All();
-    void ResetAll_Click();
-    void RessetAll2_Click();
-    void default_reg_list_Click();
-    void Kv2841a_Click();
     void TabStrip1_Click();
+    // The tabs of kPages.
+    static std::vector<TabStrip::Tab> page_tabs();
     void Text1_Click(int index);
-
-    // ---- sample clock and crystal -----------------------------------------
-    void load_value();
-    void VCOwarm();
-    void VScroll_reA_Change();
-    void VScroll_reB_Change();
-    void VScroll_fbA_Change();
-    void VScroll_fbB_Change();
-    void VScroll_SCfpb_Change();
-    void fbA_Change();
-    void reB_Change();
-    void fbA_Click();
-    void reB_Click();
-    void fbA_Selectall();
-    void reB_Selectall();
-    void crylist_Click();
-    void VScroll_crystal_Change();
-    void callbycry();
-    void exchcry();
 
     // ---- channel LOs -------------------------------------------------------
     // The LO frequency in MHz whose words each channel's boxes hold, as a number
@@ -215,62 +184,12 @@ public:
     // words stay those of this frequency.
     std::array<std::string, 3> lo_words_frequency{ch1bz.design_text(), ch2bz.design_text(),
                                                   ch3bz.design_text()};
-    void callreg();
-    void cdreg2();
-    void cdreg4();
-    void cdreg6();
-    void FBIWARMING();
-    void ch1bz_Change();
-    void ch1bz_Click();
-    void ch2bz_Change();
-    void ch2bz_Click();
-    void ch3bz_Change();
-    void ch3bz_Click();
-
-    // ---- gains -------------------------------------------------------------
-    void CH1_Live_Gain();
-    void Reg10_Live_Value();
-    void Reg11_Live_Value();
-    void Reg12_Live_Value();
-    void GainRegs_Live_Value();
-    void CH1_RF_Gain_Click();
-    void CH1_AGC_Gain_Click();
-    void CH1_IFA_Gain_Click();
-    void CH2_RF_Gain_Click();
-    void CH2_AGC_Gain_Click();
-    void CH2_IFA_Gain_Click();
-    void CH3_RF_Gain_Click();
-    void CH3_AGC_Gain_Click();
-    void CH3_IFA_Gain_Click();
-    void CH1_AGC_SW_Click();
-    void CH2_AGC_SW_Click();
-    void CH3_AGC_SW_Click();
-    void CH1_IFA_SW_Click();
-
-    // ---- output format and test mode --------------------------------------
-    void reg8_val();
-    void chafen_Click();
-    void danduan_Click();
-    void ACout_Click();
-    void DCout_Click();
-    void Option2bit_Click();
-    void Option4bit_Click();
-    void reg40_val();
-    void D2S_ck_Click();
-    void ADC_ck_Click();
-    void Freq_ck_Click();
 
     // ---- register list files ----------------------------------------------
     void save_file_Click();
     void save_reg_list_Click();
     void SaveHexList_Click();
     void SaveTipList_Click();
-
-    // ---- shell ---------------------------------------------------------------
-    void edition_Click();
-    void about_Click();
-    void Direction_Click();
-    void Exit_Click();
 
     // ---- helpers the procedures share --------------------------------------
     // Gives the keyboard focus to a control.
@@ -285,27 +204,36 @@ public:
     void mark_by_comparison(int n, std::string_view power_on_word);
     void mark(int n, bool on);
     void lock_all_registers(bool locked);
-    // Shows one of the four page frames and hides the other three.
+    // Shows one of the page frames and hides the others.
     void show_page(const Frame& page);
 
 private:
     void apply_design_state();
-    void apply_working_clock();
-    void attach_panel();
+    void attach_pages();
     void attach_table();
-    void attach_reset();
-    void attach_clock();
-    void attach_lo();
-    void attach_gain();
-    void attach_output();
     void attach_files();
-    void attach_shell();
 
     Module& module_;
     Platform& platform_;
     std::vector<Control*> controls_;
     const Control* focused_ = nullptr;
 };
+
+// A page: its tab and the frame the tab shows. The frames lie on top of each
+// other; a page's controls are declared in the frame above.
+struct Page {
+    std::string_view key;
+    std::string_view caption;
+    Frame Kv2841a::*frame;
+};
+
+// The pages in tab order.
+inline constexpr std::array<Page, 4> kPages = {{
+    {"key1", "功能调节", &Kv2841a::Frame1},
+    {"key2", "时钟调节", &Kv2841a::Frame3},
+    {"key3", "增益调节", &Kv2841a::Frame40},
+    {"key4", "寄存器列表", &Kv2841a::Frame2},
+}};
 
 // A panel word box and the register LiveRegsList copies it into.
 struct PanelWordCopy {
@@ -327,5 +255,8 @@ inline constexpr std::array<PanelWordCopy, 11> kPanelWordCopies = {{
     {9, &Kv2841a::reg9_val},
     {23, &Kv2841a::Reg23Ctrl},
 }};
+
+// The register a panel word box feeds, or -1 for a box that feeds none.
+[[nodiscard]] int panel_register(const Kv2841a& w, const TextBox& box);
 
 }  // namespace kv

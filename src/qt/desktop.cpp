@@ -9,6 +9,7 @@
 #include "qt/game_window.h"
 #include "qt/qt_platform.h"
 #include "shell/application.h"
+#include "window/window.h"
 
 namespace kv::qt {
 
@@ -135,7 +136,7 @@ void Desktop::focus_moved(QWindow* window) {
     if (!activated_ || back_from_game_) {
         activated_ = true;
         back_from_game_ = false;
-        application_.window().Form_Activate();
+        Form_Activate(application_.window());
     }
 }
 

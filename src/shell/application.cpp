@@ -1,5 +1,7 @@
 #include "shell/application.h"
 
+#include "window/window.h"
+
 namespace kv {
 
 Application::Application(Platform& platform) : platform_(platform), window_(module_, platform_) {
@@ -7,7 +9,7 @@ Application::Application(Platform& platform) : platform_(platform), window_(modu
 }
 
 void Application::start() {
-    window_.Form_Load();
+    Form_Load(window_);
 }
 
 // A puzzle window that was unloaded is replaced here, not when it unloads: its

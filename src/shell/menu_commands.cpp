@@ -2,6 +2,7 @@
 
 #include "panel/kv2841a.h"
 #include "shell/product.h"
+#include "shell/shell.h"
 
 namespace kv {
 
@@ -26,45 +27,45 @@ std::string release_date() {
 
 // The version box counts its uses; the fifth and every later use opens the
 // puzzle window once the box is closed, and the count stays at the threshold.
-void Kv2841a::edition_Click() {
-    MsgBox(MessageIcon::Information, MessageButtons::Ok, "版本信息",
-           std::string(product::kBrand) + "芯片寄存器配置工具V" + std::string(product::kVersion) +
-               " " + std::to_string(module_.EditionClicks + 1) + "\n" + release_date());
-    ++module_.EditionClicks;
-    if (module_.EditionClicks >= kEditionClicksToPlay) {
-        if (show_MiniGame) {
-            show_MiniGame();
+void edition_Click(Kv2841a& w) {
+    w.MsgBox(MessageIcon::Information, MessageButtons::Ok, "版本信息",
+             std::string(product::kBrand) + "芯片寄存器配置工具V" + std::string(product::kVersion) +
+                 " " + std::to_string(w.module().EditionClicks + 1) + "\n" + release_date());
+    ++w.module().EditionClicks;
+    if (w.module().EditionClicks >= kEditionClicksToPlay) {
+        if (w.show_MiniGame) {
+            w.show_MiniGame();
         }
-        module_.EditionClicks = kEditionClicksToPlay - 1;
+        w.module().EditionClicks = kEditionClicksToPlay - 1;
     }
 }
 
-void Kv2841a::about_Click() {
-    MsgBox(MessageIcon::Question, MessageButtons::Ok, "关于“" + std::string(product::kBrand) + "”",
-           about_text());
+void about_Click(Kv2841a& w) {
+    w.MsgBox(MessageIcon::Question, MessageButtons::Ok,
+             "关于“" + std::string(product::kBrand) + "”", about_text());
 }
 
-void Kv2841a::Direction_Click() {
-    MsgBox(MessageIcon::Information, MessageButtons::Ok, "使用说明",
-           "      本软件是一款为KV2841A芯片便捷提供寄存器配置的工具。用户可以通过使用本软件，"
-           "对部分KV2841A芯片常用功能进行调控，这些功能包括：晶振选择，输出模式调节，"
-           "通道本振和通道带宽调节，增益调节，采样钟调节。并且能通过本软件输出各种格式的文本TXT，"
-           "结合SPI工具和Keil51等软件使用。");
+void Direction_Click(Kv2841a& w) {
+    w.MsgBox(MessageIcon::Information, MessageButtons::Ok, "使用说明",
+             "      本软件是一款为KV2841A芯片便捷提供寄存器配置的工具。用户可以通过使用本软件，"
+             "对部分KV2841A芯片常用功能进行调控，这些功能包括：晶振选择，输出模式调节，"
+             "通道本振和通道带宽调节，增益调节，采样钟调节。并且能通过本软件输出各种格式的文本TXT，"
+             "结合SPI工具和Keil51等软件使用。");
 }
 
 // Closes the configuration window without asking; nothing is saved.
-void Kv2841a::Exit_Click() {
-    platform_.close_window(WindowName::Kv2841a);
+void Exit_Click(Kv2841a& w) {
+    w.platform().close_window(WindowName::Kv2841a);
 }
 
 // "打开(O)" and "提示" have no action: they are shown greyed.
-void Kv2841a::attach_shell() {
-    edition.Click = [this] { edition_Click(); };
-    about.Click = [this] { about_Click(); };
-    Direction.Click = [this] { Direction_Click(); };
-    exit.Click = [this] { Exit_Click(); };
-    open_file.set_enabled(false);
-    munetips.set_enabled(false);
+void attach_shell(Kv2841a& w) {
+    w.edition.Click = [&w] { edition_Click(w); };
+    w.about.Click = [&w] { about_Click(w); };
+    w.Direction.Click = [&w] { Direction_Click(w); };
+    w.exit.Click = [&w] { Exit_Click(w); };
+    w.open_file.set_enabled(false);
+    w.munetips.set_enabled(false);
 }
 
 }  // namespace kv

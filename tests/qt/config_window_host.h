@@ -13,6 +13,7 @@
 #include "panel/kv2841a.h"
 #include "qt/config_window.h"
 #include "support/fake_platform.h"
+#include "window/window.h"
 
 namespace kv::qt::test {
 
@@ -21,7 +22,7 @@ namespace kv::qt::test {
 class ConfigWindowHost : public ::testing::Test {
 protected:
     ConfigWindowHost() {
-        w.Form_Load();
+        Form_Load(w);
         window = std::make_unique<ConfigWindow>(
             w, [] { return QDateTime(QDate(2018, 10, 1), QTime(9, 30)); });
         window->show();

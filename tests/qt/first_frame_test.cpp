@@ -17,6 +17,7 @@
 #include "panel/kv2841a.h"
 #include "qt/config_window.h"
 #include "support/fake_platform.h"
+#include "window/window.h"
 
 // What the window does to appear quickly: the program's look (classic style,
 // caption font built in) and the pages made after the first frame.
@@ -25,7 +26,7 @@ namespace {
 
 class FirstFrame : public ::testing::Test {
 protected:
-    FirstFrame() { w.Form_Load(); }
+    FirstFrame() { Form_Load(w); }
 
     QWidget* widget(const Control& control) const { return window->bindings().widget_of(control); }
 

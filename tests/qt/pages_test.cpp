@@ -13,6 +13,7 @@
 #include "page_geometry.h"
 #include "qt/qt_text.h"
 #include "qt/spin_arrows.h"
+#include "window/window.h"
 
 // What each page shows and where: the frames with their captions, the
 // captions and units beside the boxes, the spin arrows beside the dividers,
@@ -226,7 +227,7 @@ TEST_F(Pages, OneArrowClickMovesEachDividerOneStep) {
     };
     select_tab(1);
     for (const ArrowRow& row : rows) {
-        w.ResetAll_Click();
+        ResetAll_Click(w);
         const Control* box = w.find(row.name);
         const Control* bar = w.find(std::string("VScroll_") + row.name);
         auto* spin = widget<SpinArrows>(*bar);

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "support/window_rules.h"
+#include "window/window.h"
 
 namespace kv::test {
 
@@ -39,7 +40,7 @@ Session::Run::Run(Platform& platform)
       options(controls_of<OptionButton>(app.window(), ControlKind::OptionButton)),
       spins(controls_of<ScrollBar>(app.window(), ControlKind::ScrollBar)) {
     app.start();
-    app.window().Form_Activate();
+    Form_Activate(app.window());
     model = std::make_unique<WindowModel>(app.window());
     text_controls.assign(lists.begin(), lists.end());
     text_controls.insert(text_controls.end(), text_boxes.begin(), text_boxes.end());

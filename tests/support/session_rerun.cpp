@@ -1,5 +1,10 @@
 #include <array>
 
+#include "bandwidth/bandwidth.h"
+#include "clock/clock.h"
+#include "gain/gain.h"
+#include "lo/lo.h"
+#include "output/output.h"
 #include "support/session.h"
 
 namespace kv::test {
@@ -50,18 +55,18 @@ void Session::rerun_producers(Problems& problems) {
     }
     const auto controls = shown_controls(window);
     const Shown before = take(controls);
-    window.load_value();
-    window.callreg();
-    window.reg1fuzhi();
-    window.reg8_val();
-    window.reg40_val();
-    window.exchcry();
+    load_value(window);
+    callreg(window);
+    reg1fuzhi(window);
+    reg8_val(window);
+    reg40_val(window);
+    exchcry(window);
     window.LiveRegsList();
-    const std::array<void (Kv2841a::*)(), 3> gain_words = {
-        &Kv2841a::Reg10_Live_Value, &Kv2841a::Reg11_Live_Value, &Kv2841a::Reg12_Live_Value};
+    const std::array<void (*)(Kv2841a&), 3> gain_words = {Reg10_Live_Value, Reg11_Live_Value,
+                                                          Reg12_Live_Value};
     for (int channel = 1; channel <= 3; ++channel) {
         if (model().gain_current(channel)) {
-            (window.*gain_words[static_cast<std::size_t>(channel - 1)])();
+            gain_words[static_cast<std::size_t>(channel - 1)](window);
         }
     }
     ++figures_.reruns;

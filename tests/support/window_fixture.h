@@ -9,13 +9,14 @@
 #include "panel/kv2841a.h"
 #include "panel/register_map.h"
 #include "support/fake_platform.h"
+#include "window/window.h"
 
 namespace kv::test {
 
 // A configuration window on a scripted platform, loaded as at every start.
 class LoadedWindow : public ::testing::Test {
 protected:
-    LoadedWindow() { w.Form_Load(); }
+    LoadedWindow() { Form_Load(w); }
 
     [[nodiscard]] const std::string& reg(int n) const {
         return w.Text1[static_cast<std::size_t>(n)].text();

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "panel/kv2841a.h"
+
+namespace kv {
+
+// The help menu and the exit item.
+// Each procedure and handler has the name the window gives it.
+void Direction_Click(Kv2841a& w);
+void Exit_Click(Kv2841a& w);
+void about_Click(Kv2841a& w);
+void edition_Click(Kv2841a& w);
+
+// Attaches the handlers to their controls; the window's constructor calls it.
+void attach_shell(Kv2841a& w);
+
+}  // namespace kv

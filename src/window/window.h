@@ -1,0 +1,25 @@
+#pragma once
+
+#include "panel/kv2841a.h"
+
+namespace kv {
+
+// Start-up and reset: they bring every subsystem to its working state, and
+// the window's constructor attaches every subsystem's handlers.
+// Each procedure and handler has the name the window gives it.
+void Default_Regs(Kv2841a& w);
+void Form_Activate(Kv2841a& w);
+void Form_Load(Kv2841a& w);
+void Kv2841a_Click(Kv2841a& w);
+void ResetAll_Click(Kv2841a& w);
+void Reset_All(Kv2841a& w);
+void RessetAll2_Click(Kv2841a& w);
+void apply_working_clock(Kv2841a& w);
+void combo_load(Kv2841a& w);
+void default_reg_list_Click(Kv2841a& w);
+void tips(Kv2841a& w);
+
+// Attaches the handlers to their controls; the window's constructor calls it.
+void attach_reset(Kv2841a& w);
+
+}  // namespace kv
