@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
     application.start();
     kv::qt::Desktop desktop(platform, application);
     desktop.show();
+    desktop.open_at_start(QCoreApplication::arguments());
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "batch/batch_platform.h"
 
+#include "file_read/regular_file.h"
 #include "files/file_store.h"
 
 namespace kv::batch {
@@ -38,12 +39,20 @@ bool BatchPlatform::show_save_dialog(CommonDialog& dialog) {
     return true;
 }
 
+bool BatchPlatform::show_open_dialog(CommonDialog& dialog) {
+    return show_save_dialog(dialog);
+}
+
 bool BatchPlatform::plain_file_exists(const std::string& path) {
     return file_store::plain_file_exists(path);
 }
 
 SaveResult BatchPlatform::save_file(const std::string& path, std::string_view bytes) {
     return file_store::save_file_atomically(path, bytes);
+}
+
+ReadResult BatchPlatform::read_file(const std::string& path) {
+    return file_read::read_regular_file(path);
 }
 
 void BatchPlatform::set_focus(const Control&) {}

@@ -10,20 +10,22 @@ namespace kv::batch {
 
 // The platform of the batch tool: every message box goes to the error stream
 // as one line "TITLE: TEXT" (line feeds shown as " / ") and is answered with OK,
-// or Yes for a question. The save dialog answers with the name the script gave
-// for the next save, or cancels. Files are written all or nothing.
+// or Yes for a question. The file dialogs answer with the name the script gave
+// for the next save or open, or cancel. Files are written all or nothing.
 class BatchPlatform final : public Platform {
 public:
     explicit BatchPlatform(std::ostream& messages) : messages_(messages) {}
 
-    // The name the next save dialog answers with.
+    // The name the next save or open dialog answers with.
     void answer_next_dialog(std::string name) { next_name_ = std::move(name); }
     [[nodiscard]] bool window_closed(WindowName window) const;
 
     MessageAnswer message_box(const Message& message) override;
     bool show_save_dialog(CommonDialog& dialog) override;
+    bool show_open_dialog(CommonDialog& dialog) override;
     bool plain_file_exists(const std::string& path) override;
     SaveResult save_file(const std::string& path, std::string_view bytes) override;
+    ReadResult read_file(const std::string& path) override;
     void set_focus(const Control& control) override;
     void show_window(WindowName window) override;
     void close_window(WindowName window) override;

@@ -74,6 +74,9 @@ Runner::Result Runner::perform(const ScriptLine& line) {
     if (line.verb == "save") {
         return save(line);
     }
+    if (line.verb == "open") {
+        return open(line);
+    }
     if (line.verb != "pick" && line.verb != "type" && line.verb != "paste" &&
         line.verb != "click" && line.verb != "up" && line.verb != "down" && line.verb != "print") {
         return {Outcome::Unreadable, "unknown action '" + line.verb + "'"};
@@ -137,6 +140,21 @@ Runner::Result Runner::save(const ScriptLine& line) {
                                                               : static_cast<Control&>(*button))};
     }
     return {};
+}
+
+// The menu item "打开(O)" with the path chosen in its dialog. The path is the
+// rest of the line after "open".
+Runner::Result Runner::open(const ScriptLine& line) {
+    if (line.control.empty()) {
+        return {Outcome::Unreadable, "open needs a file name"};
+    }
+    if (platform_.window_closed(WindowName::Kv2841a)) {
+        return {Outcome::Refused, "open: its window is not open"};
+    }
+    Kv2841a& w = app_.window();
+    platform_.answer_next_dialog(line.argument.empty() ? line.control
+                                                       : line.control + " " + line.argument);
+    return w.open_file.click() ? Result{} : Result{Outcome::Refused, why_refused(w.open_file)};
 }
 
 Runner::Result Runner::type_into(Control& control, const std::string& text, bool paste) {

@@ -13,6 +13,7 @@ actions of SCRIPT (standard input when omitted or "-"), one per line:
                        MiniGame.NAME for the puzzle window (MiniGame.minibox(11))
   up CONTROL, down CONTROL   one click on a spin arrow (VScroll_fbA)
   save spi|c|no PATH   save that layout to PATH, answering Yes to replace
+  open PATH            open the register list file PATH, as the menu item does
   print CONTROL        write the control's text or value
   dump                 write REGn, TAB, word, TAB, * (marked) or - for all 44
 Blank lines and lines starting with # are skipped. Message boxes go to standard

@@ -62,8 +62,8 @@ TEST(Runner, AnUnreadableLineStopsTheRun) {
 
 TEST(Runner, HelpNamesEveryAction) {
     const std::string help = usage_text();
-    for (const char* word :
-         {"pick", "type", "paste", "click", "up", "down", "save", "print", "dump", "Exit status"}) {
+    for (const char* word : {"pick", "type", "paste", "click", "up", "down", "save", "open",
+                             "print", "dump", "Exit status"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
 }

@@ -69,7 +69,7 @@ void Kv2841a::combo_load() {
 }
 
 void Kv2841a::tips() {
-    Text1[19].set_tool_tip("上电默认值90308");
+    Text1[kAlwaysMarkedRegister].set_tool_tip("上电默认值" + std::string(kChipPowerOnWord19));
     Text1[28].set_tool_tip("上电默认值90C00");
     Text1[35].set_tool_tip("上电默认值90C00");
     for (ComboBox* list : {&ch1bz, &ch2bz, &ch3bz}) {

@@ -1,9 +1,12 @@
 #include "qt/desktop.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWindow>
 
 #include "qt/config_window.h"
+#include "qt/file_drop.h"
 #include "qt/game_window.h"
 #include "qt/qt_platform.h"
 #include "shell/application.h"
@@ -18,6 +21,7 @@ Desktop::Desktop(QtPlatform& platform, Application& application)
     platform_.on_show_window = [this](WindowName window) { show_window(window); };
     platform_.on_close_window = [this](WindowName window) { close_window(window); };
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Desktop::focus_moved);
+    new FileDrop(*config_, [this](const std::string& path) { open_file(path); });
 }
 
 Desktop::~Desktop() {
@@ -32,6 +36,21 @@ Desktop::~Desktop() {
 
 void Desktop::show() {
     show_window(WindowName::Kv2841a);
+}
+
+void Desktop::open_at_start(const QStringList& arguments) {
+    if (arguments.size() < 2) {
+        return;
+    }
+    const std::string path = QFile::encodeName(arguments[1]).toStdString();
+    QTimer::singleShot(0, this, [this, path] { open_file(path); });
+}
+
+// A file opened from outside the window, while the window is shown.
+void Desktop::open_file(const std::string& path) {
+    if (config_->isVisible()) {
+        application_.window().open_register_list(path);
+    }
 }
 
 void Desktop::show_window(WindowName window) {

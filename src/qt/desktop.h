@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <memory>
+#include <string>
 
 #include "panel/platform.h"
 #include "qt/game_window.h"
@@ -16,6 +18,7 @@ class Application;
 namespace kv::qt {
 
 class ConfigWindow;
+class FileDrop;
 class QtPlatform;
 
 // The program on the desktop: the configuration window, the puzzle window
@@ -35,6 +38,9 @@ public:
 
     // Shows the configuration window; the application has been started.
     void show();
+    // Opens the file the program was started with (the first argument after
+    // the program's name, when there is one) once the window is up.
+    void open_at_start(const QStringList& arguments);
 
     [[nodiscard]] ConfigWindow& config_window() { return *config_; }
     // The puzzle window while it is shown, or null.
@@ -46,6 +52,7 @@ private:
     void show_game();
     void close_game();
     void focus_moved(QWindow* window);
+    void open_file(const std::string& path);
 
     QtPlatform& platform_;
     Application& application_;

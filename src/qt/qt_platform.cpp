@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <algorithm>
 
+#include "file_read/regular_file.h"
 #include "files/file_store.h"
 #include "qt/bindings.h"
 #include "qt/file_filter.h"
@@ -80,12 +81,34 @@ bool QtPlatform::show_save_dialog(CommonDialog& dialog) {
     return true;
 }
 
+// The dialog shows every kind of file the filter names; the procedure that
+// opens decides what it can read.
+bool QtPlatform::show_open_dialog(CommonDialog& dialog) {
+    QFileDialog box(owner_window(), to_qstring(dialog.dialog_title));
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setFileMode(QFileDialog::ExistingFile);
+    box.setNameFilter(qt_name_filter(dialog.filter));
+    box.setWindowModality(Qt::ApplicationModal);
+    if (!dialog.init_dir.empty()) {
+        box.setDirectory(to_qstring(dialog.init_dir));
+    }
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
+        return false;
+    }
+    dialog.file_name = to_utf8(box.selectedFiles().constFirst());
+    return true;
+}
+
 bool QtPlatform::plain_file_exists(const std::string& path) {
     return file_store::plain_file_exists(path);
 }
 
 SaveResult QtPlatform::save_file(const std::string& path, std::string_view bytes) {
     return file_store::save_file_atomically(path, bytes);
+}
+
+ReadResult QtPlatform::read_file(const std::string& path) {
+    return file_read::read_regular_file(path);
 }
 
 void QtPlatform::set_focus(const Control& control) {

@@ -57,13 +57,12 @@ void Kv2841a::Exit_Click() {
     platform_.close_window(WindowName::Kv2841a);
 }
 
-// "打开(O)" and "提示" have no action: they are shown greyed.
+// "提示" has no action: it is shown greyed.
 void Kv2841a::attach_shell() {
     edition.Click = [this] { edition_Click(); };
     about.Click = [this] { about_Click(); };
     Direction.Click = [this] { Direction_Click(); };
     exit.Click = [this] { Exit_Click(); };
-    open_file.set_enabled(false);
     munetips.set_enabled(false);
 }
 
