@@ -1,6 +1,4 @@
-#include <cmath>
-#include <cstdint>
-
+#include "clock/clock_word.h"
 #include "clock/spin_divider.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
@@ -12,25 +10,6 @@ namespace {
 // The VCO runs well from 80 to 320 MHz, both bounds included.
 constexpr double kVcoLowest = 80;
 constexpr double kVcoHighest = 320;
-
-// REG9, the sample-clock PLL word:
-//   bit  19     reA - 1            (0 for /1, 1 for /2)
-//   bits 18..16 reB                (1..7)
-//   bits 15..11 fbA                (1..31)
-//   bit  10     fbB / 2 - 1        (0 for /2, 1 for /4)
-//   bits 9..8   SCfpb / 2 - 1      (0..3 for /2../8)
-//   bits 7..0   zero
-// reA 1, reB 5, fbA 10, fbB 4, SCfpb 8 -> 55700.
-double reg9_word(double re_a, double re_b, double fb_a, double fb_b, double sc_fpb) {
-    return (re_a - 1) * 524288 + re_b * 65536 + fb_a * 2048 + (fb_b - 2) * 512 +
-           (sc_fpb / 2 - 1) * 256;
-}
-
-void write_reg9(Kv2841a& w, double word) {
-    if (std::isfinite(word)) {
-        Kv2841a::write_word(w.reg9_val, static_cast<std::int64_t>(std::nearbyint(word)));
-    }
-}
 
 // A spin moved: a position off its grid goes back onto it (which runs this
 // handler again, nested), otherwise the divider box shows the divider and the
@@ -66,7 +45,12 @@ void Kv2841a::load_value() {
     VCO.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b)));
     CYZfreq.set_text(number_text(xtal * fb_a * fb_b / (re_a * re_b * sc_fpb)));
 
-    write_reg9(*this, reg9_word(re_a, re_b, fb_a, fb_b, sc_fpb));
+    const ClockDividers dividers = {divider_of(VScroll_reA), divider_of(VScroll_reB),
+                                    divider_of(VScroll_fbA), divider_of(VScroll_fbB),
+                                    divider_of(VScroll_SCfpb)};
+    if (const auto word = sample_clock_word(dividers)) {
+        write_word(reg9_val, *word);
+    }
     LiveRegsList();
     VCOwarm();
 }

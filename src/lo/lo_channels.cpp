@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "lo/lo_divider.h"
+#include "lo/lo_words.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
@@ -12,39 +13,12 @@ namespace {
 // The error box takes at most this many characters; the error is rounded to fit.
 constexpr std::size_t kErrorLength = 9;
 
-// REG2, channel 1's integer word:
-//   bit  17      always set
-//   bit  16      pre-divider 2
-//   bit  15      pre-divider 4
-//   bit  13      always set
-//   bit  12      integer-N
-//   bits 11..1   I
-//   bit  0       zero
-//   I 188, fractional, pre-divider 2 -> 20000 + 10000 + 2000 + 178 = 32178
-std::int64_t channel1_word(const LoDivider& divider, double pre_divider) {
-    std::int64_t word = 0x20000 + 0x2000 + 2 * std::int64_t{divider.integer};
-    if (divider.integer_n) {
-        word += 0x1000;
-    }
-    if (pre_divider == 4) {
-        word += 0x8000;
-    } else if (pre_divider == 2) {
-        word += 0x10000;
-    }
-    return word;
+// Channels 2 and 3 take no pre-divider bits.
+std::uint32_t channel23_word(const LoDivider& divider, double /*pre_divider*/) {
+    return channel23_lo_word(divider);
 }
 
-// REG4 and REG6, the integer words of channels 2 and 3:
-//   bit  19      integer-N
-//   bits 18..8   I
-//   bits 7..0    zero
-//   I 251, fractional -> 0FB00
-std::int64_t channel23_word(const LoDivider& divider, double /*pre_divider*/) {
-    const std::int64_t word = 0x100 * std::int64_t{divider.integer};
-    return divider.integer_n ? word + 0x80000 : word;
-}
-
-using IntegerWord = std::int64_t (*)(const LoDivider&, double);
+using IntegerWord = std::uint32_t (*)(const LoDivider&, double);
 
 struct LoChannel {
     ComboBox& list;
@@ -65,7 +39,7 @@ void compute_channel(Kv2841a& w, const LoChannel& channel) {
     channel.error_box.set_max_length(kErrorLength);
     if (const auto divider = lo_divider(f, xtal, pre_divider)) {
         Kv2841a::write_word(channel.integer_box, channel.integer_word(*divider, pre_divider));
-        Kv2841a::write_word(channel.fraction_box, divider->fraction);
+        Kv2841a::write_word(channel.fraction_box, lo_fraction_word(*divider));
         channel.error_box.set_text(
             fitted_number_text(lo_error_hz(*divider, f, xtal, pre_divider), kErrorLength));
         channel.list.set_back_color(kWindowBackground);
@@ -85,7 +59,7 @@ void Kv2841a::callreg() {
 }
 
 void Kv2841a::cdreg2() {
-    compute_channel(*this, {ch1bz, reg2_te, reg3_te, Ch1_Deviation, channel1_word});
+    compute_channel(*this, {ch1bz, reg2_te, reg3_te, Ch1_Deviation, channel1_lo_word});
 }
 
 void Kv2841a::cdreg4() {

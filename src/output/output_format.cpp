@@ -1,36 +1,12 @@
-#include <cstdint>
-#include <string>
-#include <string_view>
-
+#include "output/output_words.h"
 #include "output/polarity_choice.h"
 #include "panel/kv2841a.h"
 
 namespace kv {
 
-namespace {
-
-// REG8 holds three identical 5-bit groups in bits 19-15, 14-10 and 9-5, then
-// the constant group 00010 in bits 4-0. In each group the two top bits are the
-// digital output, the next two the analog output, the last one single-ended.
-//   analog on, differential, digital off -> 318C2
-constexpr std::int64_t kDigitalBit = 0x42100;      // bits 18, 13, 8
-constexpr std::int64_t kAnalogBit = 0x10840;       // bits 16, 11, 6
-constexpr std::int64_t kSingleEndedBits = 0x8420;  // bits 15, 10, 5
-constexpr std::int64_t kBothBits = 3;              // a switch sets both bits of its pair
-constexpr std::int64_t kReg8Constant = 2;
-
-// REG23 by sample width; the 4-bit word also sets bits 12, 7 and 2.
-constexpr std::string_view kTwoBitSamples = "F6B5A";
-constexpr std::string_view kFourBitSamples = "F7BDE";
-
-}  // namespace
-
 void Kv2841a::reg8_val() {
-    const std::int64_t single_ended = danduan.value() ? 1 : 0;
-    const std::int64_t word = kBothBits * DCout.value() * kDigitalBit +
-                              kBothBits * ACout.value() * kAnalogBit +
-                              single_ended * kSingleEndedBits + kReg8Constant;
-    write_word(outmode, word);
+    write_word(outmode,
+               output_format_word(DCout.value() == 1, ACout.value() == 1, danduan.value()));
     LiveRegsList();
 }
 
@@ -61,12 +37,12 @@ void Kv2841a::DCout_Click() {
 }
 
 void Kv2841a::Option2bit_Click() {
-    Reg23Ctrl.set_text(std::string(kTwoBitSamples));
+    write_word(Reg23Ctrl, sample_width_word(false));
     LiveRegsList();
 }
 
 void Kv2841a::Option4bit_Click() {
-    Reg23Ctrl.set_text(std::string(kFourBitSamples));
+    write_word(Reg23Ctrl, sample_width_word(true));
     LiveRegsList();
 }
 

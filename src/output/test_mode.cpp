@@ -1,24 +1,12 @@
-#include <cstdint>
-
+#include "output/output_words.h"
 #include "output/polarity_choice.h"
 #include "panel/kv2841a.h"
 
 namespace kv {
 
-namespace {
-
-// REG40: one bit per test switch, every other bit 0.
-//   D2S_ck and Freq_ck checked -> 14000
-constexpr std::int64_t kD2SBit = std::int64_t{1} << 16;
-constexpr std::int64_t kADCBit = std::int64_t{1} << 15;
-constexpr std::int64_t kFreqBit = std::int64_t{1} << 14;
-
-}  // namespace
-
 void Kv2841a::reg40_val() {
-    const std::int64_t word =
-        kD2SBit * D2S_ck.value() + kADCBit * ADC_ck.value() + kFreqBit * Freq_ck.value();
-    write_word(testmode, word);
+    write_word(testmode,
+               test_mode_word(D2S_ck.value() == 1, ADC_ck.value() == 1, Freq_ck.value() == 1));
     LiveRegsList();
 }
 

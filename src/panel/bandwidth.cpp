@@ -1,8 +1,7 @@
 #include <array>
-#include <cmath>
-#include <cstdint>
 #include <string_view>
 
+#include "bandwidth/bandwidth_word.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
@@ -10,17 +9,8 @@ namespace kv {
 
 namespace {
 
-// Crystal bits of REG1 (bits 13..0), by crystal index 1..7:
-//   C (bit 13), D (bit 12), E (bits 11..9), F (bits 8..4), and the constant 5.
-//   25 MHz: C 0, D 1, E 0, F 29 -> 0x11D5.
-struct CrystalBits {
-    int c;
-    int d;
-    int e;
-    int f;
-};
-
-constexpr std::array<CrystalBits, 7> kCrystalBits = {{
+// The crystal's fields of REG1, by crystal index 1..7.
+constexpr std::array<CrystalFields, 7> kCrystalBits = {{
     {0, 0, 1, 4},   // 40 MHz
     {1, 0, 3, 4},   // 30
     {0, 1, 0, 29},  // 25
@@ -29,12 +19,6 @@ constexpr std::array<CrystalBits, 7> kCrystalBits = {{
     {0, 1, 1, 15},  // 16.368
     {0, 0, 1, 4},   // 10
 }};
-
-// The bandwidth code of a channel: B / 10 - 1, to nearest with ties to even
-// (10 -> 0, 20 -> 1, 30 -> 2, 40 -> 3).
-double bandwidth_code(const ComboBox& list) {
-    return std::nearbyint(text_value(list.text()) / 10 - 1);
-}
 
 // The word a bandwidth handler writes into its channel's register, wide
 // (above 25 MHz, marked) or narrow (not marked). The threshold is strict.
@@ -64,12 +48,11 @@ void Kv2841a::reg1fuzhi() {
         // No word is defined for an index outside the crystal table.
         return;
     }
-    const CrystalBits& bits = kCrystalBits[static_cast<std::size_t>(index - 1)];
-    const double word = bandwidth_code(Combo1) * (1 << 18) + bandwidth_code(Combo2) * (1 << 16) +
-                        bandwidth_code(Combo3) * (1 << 14) + bits.c * (1 << 13) +
-                        bits.d * (1 << 12) + bits.e * (1 << 9) + bits.f * (1 << 4) + 5;
-    if (std::isfinite(word)) {
-        write_word(reg1_te, static_cast<std::int64_t>(word));
+    const auto word = bandwidth_word(
+        {text_value(Combo1.text()), text_value(Combo2.text()), text_value(Combo3.text())},
+        kCrystalBits[static_cast<std::size_t>(index - 1)]);
+    if (word) {
+        write_word(reg1_te, *word);
     }
     LiveRegsList();
 }
