@@ -1,46 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "support/window_fixture.h"
+#include "support/window_state.h"
 
 // Opening a register list file at the window: the open dialog, what a bad file
 // tells the person (and that it changes nothing), and the window a good file
 // leaves behind.
 namespace kv::test {
 namespace {
-
-// Every setting, word, mark, lock and enable of the window, and the module
-// variables, as one text.
-std::string window_state(const Kv2841a& w, const Module& module) {
-    std::ostringstream out;
-    for (const Control* control : w.controls()) {
-        out << control->name() << control->index() << ' ' << control->enabled() << ' '
-            << control->visible();
-        if (const auto* text = dynamic_cast<const TextControl*>(control)) {
-            out << ' ' << text->text() << ' ' << text->back_color();
-        }
-        if (const auto* box = dynamic_cast<const TextBox*>(control)) {
-            out << ' ' << box->locked();
-        }
-        if (const auto* check = dynamic_cast<const CheckBox*>(control)) {
-            out << ' ' << check->value();
-        }
-        if (const auto* option = dynamic_cast<const OptionButton*>(control)) {
-            out << ' ' << option->value();
-        }
-        if (const auto* spin = dynamic_cast<const ScrollBar*>(control)) {
-            out << ' ' << spin->value();
-        }
-        out << '\n';
-    }
-    out << module.cry_index << ' ' << module.RegsUnlocked;
-    return out.str();
-}
 
 std::vector<std::string> start_words() {
     return {kDefaultWords.begin(), kDefaultWords.end()};

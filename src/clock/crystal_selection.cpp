@@ -1,47 +1,14 @@
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
+#include "clock/crystals.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
 namespace kv {
 
 namespace {
-
-// The settings each crystal brings: the spin positions of the five dividers
-// and the crystal pre-divider of the channel LOs. Every row gives a VCO of 192
-// to 200 MHz and a sample clock of 24 to 25 MHz.
-//   25 MHz: positions 2, 3, 22, 2, 2 -> reA 1, reB 5, fbA 10, fbB 4, SCfpb 8;
-//   pre-divider 2, so the LOs work from 12.5 MHz.
-struct CrystalRow {
-    double mhz;
-    int re_a;
-    int re_b;
-    int fb_a;
-    int fb_b;
-    int sc_fpb;
-    int pre_divider;
-};
-
-// Indexed by cry_index - 1, which is also the position of VScroll_crystal - 1.
-constexpr std::array<CrystalRow, 7> kCrystals = {{
-    {40, 2, 4, 22, 4, 2, 4},
-    {30, 2, 5, 22, 4, 2, 2},
-    {25, 2, 3, 22, 2, 2, 2},
-    {20, 2, 6, 22, 4, 2, 2},
-    {19.2, 2, 6, 22, 4, 2, 2},
-    {16.368, 2, 6, 26, 2, 2, 1},
-    {10, 2, 7, 27, 2, 2, 1},
-}};
-
-const CrystalRow* crystal_row(int index) {
-    if (index < 1 || index > static_cast<int>(kCrystals.size())) {
-        return nullptr;
-    }
-    return &kCrystals[static_cast<std::size_t>(index - 1)];
-}
 
 // The index of the crystal whose frequency equals the value exactly.
 std::optional<int> crystal_index(double mhz) {
@@ -54,6 +21,13 @@ std::optional<int> crystal_index(double mhz) {
 }
 
 }  // namespace
+
+const Crystal* crystal_of_index(int index) {
+    if (index < 1 || index > static_cast<int>(kCrystals.size())) {
+        return nullptr;
+    }
+    return &kCrystals[static_cast<std::size_t>(index - 1)];
+}
 
 // A pick from the crystal list. Without the frequency test switch the person is
 // reminded of it, and the pick goes on all the same.
@@ -77,13 +51,13 @@ void Kv2841a::VScroll_crystal_Change() {
 // the way, and only the state after the last one counts. Moving
 // VScroll_crystal (a pick of another crystal) applies the row again, nested.
 void Kv2841a::callbycry() {
-    if (const CrystalRow* row = crystal_row(module_.cry_index)) {
+    if (const Crystal* row = crystal_of_index(module_.cry_index)) {
         crystal.set_text(number_text(row->mhz));
-        VScroll_reA.set_value(row->re_a);
-        VScroll_reB.set_value(row->re_b);
-        VScroll_fbA.set_value(row->fb_a);
-        VScroll_fbB.set_value(row->fb_b);
-        VScroll_SCfpb.set_value(row->sc_fpb);
+        VScroll_reA.set_value(row->positions.re_a);
+        VScroll_reB.set_value(row->positions.re_b);
+        VScroll_fbA.set_value(row->positions.fb_a);
+        VScroll_fbB.set_value(row->positions.fb_b);
+        VScroll_SCfpb.set_value(row->positions.sc_fpb);
         YFPB.set_text(integer_text(row->pre_divider));
         VScroll_crystal.set_value(module_.cry_index);
     }
@@ -95,7 +69,7 @@ void Kv2841a::callbycry() {
 // Shows the chosen crystal in the list. A text written from code is no pick,
 // so no reminder comes.
 void Kv2841a::exchcry() {
-    if (const CrystalRow* row = crystal_row(module_.cry_index)) {
+    if (const Crystal* row = crystal_of_index(module_.cry_index)) {
         crylist.set_text(number_text(row->mhz));
     }
 }

@@ -1,11 +1,121 @@
 #include "files/register_list_applying.h"
 
+#include <array>
+
+#include "clock/crystals.h"
+#include "clock/spin_divider.h"
+#include "files/register_list_decoding.h"
 #include "panel/kv2841a.h"
+#include "panel/numbers.h"
 #include "panel/register_map.h"
 
 namespace kv {
 
 namespace {
+
+// The gain controls of one channel and the procedure a pick from its lists runs.
+struct GainChannel {
+    CheckBox Kv2841a::*agc_switch;
+    ComboBox Kv2841a::*front_end;
+    ComboBox Kv2841a::*agc;
+    ComboBox Kv2841a::*ifa;
+    void (Kv2841a::*picked)();
+};
+
+constexpr std::array<GainChannel, 3> kGainChannels = {{
+    {&Kv2841a::CH1_AGC_SW, &Kv2841a::CH1_RF_Gain, &Kv2841a::CH1_AGC_Gain, &Kv2841a::CH1_IFA_Gain,
+     &Kv2841a::CH1_RF_Gain_Click},
+    {&Kv2841a::CH2_AGC_SW, &Kv2841a::CH2_RF_Gain, &Kv2841a::CH2_AGC_Gain, &Kv2841a::CH2_IFA_Gain,
+     &Kv2841a::CH2_RF_Gain_Click},
+    {&Kv2841a::CH3_AGC_SW, &Kv2841a::CH3_RF_Gain, &Kv2841a::CH3_AGC_Gain, &Kv2841a::CH3_IFA_Gain,
+     &Kv2841a::CH3_RF_Gain_Click},
+}};
+
+// The dividers a spin offers, from its range and arrow step. The mirror maps
+// positions and dividers onto each other, both ways.
+std::vector<int> offered_dividers(const ScrollBar& spin) {
+    std::vector<int> dividers;
+    for (int p = spin.min(); p <= spin.max(); p += spin.small_change()) {
+        dividers.push_back(position_of(spin, p));
+    }
+    return dividers;
+}
+
+PanelOffers offers_of(const Kv2841a& w) {
+    return {w.Combo1.items(),
+            w.CH1_RF_Gain.items(),
+            w.CH1_AGC_Gain.items(),
+            w.CH1_IFA_Gain.items(),
+            offered_dividers(w.VScroll_reA),
+            offered_dividers(w.VScroll_reB),
+            offered_dividers(w.VScroll_fbA),
+            offered_dividers(w.VScroll_fbB),
+            offered_dividers(w.VScroll_SCfpb)};
+}
+
+void apply_switches(Kv2841a& w, const DecodedSettings& s) {
+    if (s.test) {
+        w.D2S_ck.set_value(s.test->d2s ? 1 : 0);
+        w.ADC_ck.set_value(s.test->adc ? 1 : 0);
+        w.Freq_ck.set_value(s.test->freq ? 1 : 0);
+    }
+    if (s.output) {
+        (s.output->single_ended ? w.danduan : w.chafen).set_value(true);
+        w.ACout.set_value(s.output->analog ? 1 : 0);
+        w.DCout.set_value(s.output->digital ? 1 : 0);
+    }
+    if (s.four_bit) {
+        (*s.four_bit ? w.Option4bit : w.Option2bit).set_value(true);
+    }
+}
+
+// The crystal moves the dividers to its row; the file's dividers follow.
+void apply_clock(Kv2841a& w, const DecodedSettings& s) {
+    if (s.crystal) {
+        w.VScroll_crystal.set_value(*s.crystal);
+    }
+    if (const auto& d = s.dividers) {
+        const std::array<std::pair<ScrollBar*, int>, 5> spins = {{{&w.VScroll_reA, d->re_a},
+                                                                  {&w.VScroll_reB, d->re_b},
+                                                                  {&w.VScroll_fbA, d->fb_a},
+                                                                  {&w.VScroll_fbB, d->fb_b},
+                                                                  {&w.VScroll_SCfpb, d->sc_fpb}}};
+        for (const auto& [spin, divider] : spins) {
+            spin->set_value(position_of(*spin, divider));
+        }
+    }
+}
+
+// As picks from the lists: each bandwidth handler and gain procedure runs.
+void apply_lists(Kv2841a& w, const DecodedSettings& s) {
+    if (s.bandwidths) {
+        w.Combo1.set_text((*s.bandwidths)[0]);
+        w.Combo2.set_text((*s.bandwidths)[1]);
+        w.Combo3.set_text((*s.bandwidths)[2]);
+        w.Combo1_Click();
+        w.Combo2_Click();
+        w.Combo3_Click();
+    }
+    const std::array<ComboBox*, 3> los = {&w.ch1bz, &w.ch2bz, &w.ch3bz};
+    for (std::size_t k = 0; k < los.size(); ++k) {
+        if (s.lo_mhz[k]) {
+            los[k]->set_text(*s.lo_mhz[k]);
+        }
+    }
+    if (s.ifa_switch) {
+        w.CH1_IFA_SW.set_value(*s.ifa_switch ? 1 : 0);
+    }
+    for (std::size_t k = 0; k < kGainChannels.size(); ++k) {
+        if (const auto& gains = s.gains[k]) {
+            const GainChannel& c = kGainChannels[k];
+            (w.*c.agc_switch).set_value(gains->agc_switch ? 1 : 0);
+            (w.*c.front_end).set_text(gains->front_end);
+            (w.*c.agc).set_text(gains->agc);
+            (w.*c.ifa).set_text(gains->ifa);
+            (w.*c.picked)();
+        }
+    }
+}
 
 // Writes every register text the settings did not bring to the file's text.
 // A text that is neither what the settings gave nor the register's default
@@ -30,12 +140,28 @@ void mark_against_chip(Kv2841a& w) {
     }
 }
 
+void report_crystals(const DecodedSettings& s, OpenReport& report) {
+    if (s.crystals_fitted.size() < 2 || !s.crystal) {
+        return;
+    }
+    for (const int crystal : s.crystals_fitted) {
+        report.crystals_fitted.push_back(number_text(crystal_of_index(crystal)->mhz));
+    }
+    report.crystal_chosen = number_text(crystal_of_index(*s.crystal)->mhz);
+}
+
 }  // namespace
 
 OpenReport apply_register_list(Kv2841a& w, const RegisterListFile& file) {
+    const DecodedSettings settings =
+        decode_settings(words_of(file.texts), offers_of(w), w.module().cry_index);
     OpenReport report;
     report.cut = file.cut_registers;
+    report_crystals(settings, report);
     w.hold_message_boxes(true);
+    apply_switches(w, settings);
+    apply_clock(w, settings);
+    apply_lists(w, settings);
     write_remaining(w, file, report);
     w.hold_message_boxes(false);
     mark_against_chip(w);
