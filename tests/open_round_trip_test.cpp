@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
@@ -242,6 +244,150 @@ std::vector<std::string> round_trip(const Kv2841a& original, const Module& modul
         }
     }
     return problems;
+}
+
+// A window a person brought into a corner of its settings.
+using Setup = std::function<void(Kv2841a&, Module&)>;
+using Corner = std::pair<std::string, Setup>;
+
+void type_into(TextControl& box, const std::string& text) {
+    box.select_all();
+    EXPECT_TRUE(box.type(text)) << box.name();
+}
+
+// Every crystal, with LOs at both ends of the list and at integer-N.
+void crystals_and_los(std::vector<Corner>& corners) {
+    for (int index = 1; index <= 7; ++index) {
+        const oracle::Crystal& row = *oracle::crystal(index);
+        const double step = row.mhz / (2.0 * row.pre_divider);
+        const std::string integer_n = number_text(std::round(1200 / step) * step);
+        for (const std::string& lo : {std::string("1176"), std::string("1598"), integer_n}) {
+            corners.emplace_back("crystal " + std::string(row.text) + ", LO " + lo,
+                                 [crystal = std::string(row.text), lo](Kv2841a& w, Module&) {
+                                     EXPECT_TRUE(w.crylist.pick(crystal));
+                                     type_into(w.ch1bz, lo);
+                                     EXPECT_TRUE(w.ch2bz.pick(w.ch2bz.items().back()));
+                                     type_into(w.ch3bz, lo);
+                                 });
+        }
+    }
+}
+
+// Each divider at both ends of its spin, and every bandwidth.
+void dividers_and_bandwidths(std::vector<Corner>& corners) {
+    for (const char* name :
+         {"VScroll_reA", "VScroll_reB", "VScroll_fbA", "VScroll_fbB", "VScroll_SCfpb"}) {
+        for (const bool up : {true, false}) {
+            corners.emplace_back(std::string(name) + (up ? " top" : " bottom"),
+                                 [name, up](Kv2841a& w, Module&) {
+                                     auto& spin = static_cast<ScrollBar&>(*w.find(name));
+                                     while (up ? spin.arrow_up() && spin.value() > spin.min()
+                                               : spin.arrow_down() && spin.value() < spin.max()) {
+                                     }
+                                 });
+        }
+    }
+    for (const char* mhz : {"10", "20", "30", "40"}) {
+        corners.emplace_back(std::string("bandwidths ") + mhz, [mhz](Kv2841a& w, Module&) {
+            EXPECT_TRUE(w.Combo1.pick(mhz));
+            EXPECT_TRUE(w.Combo2.pick(mhz));
+            EXPECT_TRUE(w.Combo3.pick(mhz));
+        });
+    }
+}
+
+// Every gain of every channel with its switches both ways.
+void gains(std::vector<Corner>& corners) {
+    const std::vector<std::array<std::string, 3>> channels = {
+        {"CH1_RF_Gain", "CH1_AGC_Gain", "CH1_IFA_Gain"},
+        {"CH2_RF_Gain", "CH2_AGC_Gain", "CH2_IFA_Gain"},
+        {"CH3_RF_Gain", "CH3_AGC_Gain", "CH3_IFA_Gain"}};
+    for (std::size_t k = 0; k < channels.size(); ++k) {
+        for (int pick = 0; pick < 4; ++pick) {
+            corners.emplace_back(
+                "gains of channel " + std::to_string(k + 1) + ", pick " + std::to_string(pick),
+                [names = channels[k], k, pick](Kv2841a& w, Module&) {
+                    CheckBox* agc_switch[] = {&w.CH1_AGC_SW, &w.CH2_AGC_SW, &w.CH3_AGC_SW};
+                    EXPECT_TRUE(agc_switch[k]->click());
+                    EXPECT_TRUE(w.CH1_IFA_SW.click());
+                    for (const std::string& name : names) {
+                        auto& list = static_cast<ComboBox&>(*w.find(name));
+                        const std::size_t last = list.items().size() - 1;
+                        EXPECT_TRUE(list.pick(std::min<std::size_t>(
+                            static_cast<std::size_t>(pick) * last / 3, last)));
+                    }
+                    if (pick % 2 == 1) {
+                        EXPECT_TRUE(agc_switch[k]->click());
+                        EXPECT_TRUE(w.CH1_IFA_SW.click());
+                    }
+                });
+        }
+    }
+}
+
+// Every output and test switch combination.
+void outputs(std::vector<Corner>& corners) {
+    for (int bits = 0; bits < 16; ++bits) {
+        corners.emplace_back("outputs " + std::to_string(bits), [bits](Kv2841a& w, Module&) {
+            EXPECT_TRUE(w.D2S_ck.click());
+            if ((bits & 1) != 0) {
+                EXPECT_TRUE(w.danduan.click());
+            }
+            if ((bits & 2) != 0) {
+                EXPECT_TRUE(w.ACout.click());
+            }
+            if ((bits & 4) != 0) {
+                EXPECT_TRUE(w.DCout.click());
+                EXPECT_TRUE(w.Option2bit.click());
+            }
+            if ((bits & 8) != 0) {
+                EXPECT_TRUE(w.D2S_ck.click());
+                EXPECT_TRUE(w.Freq_ck.click());
+            }
+        });
+    }
+}
+
+// Texts typed by hand once manual entry is unlocked, also into produced registers.
+void manual_entries(std::vector<Corner>& corners) {
+    const std::vector<std::string> typed = {"abc",    "fff00", "",   "123456", "ZZZZZ", "一二",
+                                            "a,0x,b", "1 2 ",  "0x", "FFF00 ", "Reg5",  "75541"};
+    for (const int n : {0, 2, 10, 19, 23, 40, 43}) {
+        corners.emplace_back(
+            "typed into REG" + std::to_string(n), [typed, n](Kv2841a& w, Module& m) {
+                m.RegsUnlocked = 1;
+                EXPECT_TRUE(w.Text1[0].click());
+                for (std::size_t i = 0; i < typed.size(); ++i) {
+                    type_into(w.Text1[static_cast<std::size_t>(n + static_cast<int>(i)) % 44],
+                              typed[i]);
+                }
+            });
+    }
+}
+
+std::vector<Corner> corner_states() {
+    std::vector<Corner> corners;
+    crystals_and_los(corners);
+    dividers_and_bandwidths(corners);
+    gains(corners);
+    outputs(corners);
+    manual_entries(corners);
+    return corners;
+}
+
+TEST(OpenRoundTrip, EveryCornerStateComesBack) {
+    for (const auto& [name, setup] : corner_states()) {
+        FakePlatform platform;
+        Module module;
+        Kv2841a w(module, platform);
+        w.Form_Load();
+        ASSERT_TRUE(w.Freq_ck.click());
+        ASSERT_TRUE(w.ADC_ck.click());
+        setup(w, module);
+        for (const std::string& problem : round_trip(w, module)) {
+            ADD_FAILURE() << name << ": " << problem;
+        }
+    }
 }
 
 long actions_per_session() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,14 @@
 // leaves behind.
 namespace kv::test {
 namespace {
+
+std::vector<std::string> register_texts_of(const Kv2841a& w) {
+    std::vector<std::string> out;
+    for (const TextBox& box : w.Text1) {
+        out.push_back(box.text());
+    }
+    return out;
+}
 
 std::vector<std::string> start_words() {
     return {kDefaultWords.begin(), kDefaultWords.end()};
@@ -115,6 +124,121 @@ TEST_P(OpenBadInput, IsToldAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Files, OpenBadInput, ::testing::ValuesIn(bad_inputs()),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// A state away from the start in every group: crystal, LOs, bandwidth, gains,
+// output and test switches.
+class OpenChanged : public Open {
+protected:
+    OpenChanged() {
+        change_settings();
+        EXPECT_TRUE(w.crylist.pick("30"));
+        w.ch1bz.select_all();
+        EXPECT_TRUE(w.ch1bz.type("1400.125"));
+        EXPECT_TRUE(w.Combo3.pick("40"));
+        EXPECT_TRUE(w.CH1_AGC_SW.click());
+        EXPECT_TRUE(w.CH1_AGC_Gain.pick("12"));
+        EXPECT_TRUE(w.CH1_IFA_SW.click());
+        EXPECT_TRUE(w.CH2_IFA_Gain.pick("8"));
+        EXPECT_TRUE(w.D2S_ck.click());
+        EXPECT_TRUE(w.danduan.click());
+        EXPECT_TRUE(w.Option2bit.click());
+        EXPECT_TRUE(w.VScroll_fbA.arrow_up());
+        texts = register_texts_of(w);
+    }
+
+    // Opens the bytes in a new window and saves them again in the layout given.
+    std::string opened_and_saved(const std::string& bytes, void (Kv2841a::*save)()) {
+        FakePlatform p;
+        Module m;
+        Kv2841a opened(m, p);
+        opened.Form_Load();
+        p.files["in.txt"] = bytes;
+        p.dialog_answers = {"out.txt"};
+        EXPECT_TRUE(opened.open_register_list("in.txt"));
+        EXPECT_TRUE(p.messages.empty()) << p.messages.front().text;
+        EXPECT_EQ(opened.crylist.text(), "30");
+        EXPECT_EQ(opened.ch1bz.text(), "1400.125");
+        EXPECT_EQ(opened.CH1_AGC_Gain.text(), "12");
+        EXPECT_EQ(opened.Combo3.text(), "40");
+        (opened.*save)();
+        return p.files["out.txt"];
+    }
+
+    std::vector<std::string> texts;
+};
+
+std::string lower_case(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+std::string without(std::string text, char c) {
+    std::erase(text, c);
+    return text;
+}
+
+TEST_F(OpenChanged, CListPastedBackFromFirmwareSource) {
+    const std::string pasted = lower_case(without(c_list(texts), '\r'));
+    ASSERT_EQ(pasted.substr(0, 21), "0x00,0x0f,0xff,0x00,\n");
+    EXPECT_EQ(opened_and_saved(pasted, &Kv2841a::SaveHexList_Click), c_list(texts));
+}
+
+TEST_F(OpenChanged, SpiListWithAFinalLineEndAdded) {
+    EXPECT_EQ(opened_and_saved(spi_list(texts) + "\n", &Kv2841a::save_reg_list_Click),
+              spi_list(texts));
+}
+
+TEST_F(OpenChanged, NoListWithItsCarriageReturnsRemoved) {
+    const std::string edited = without(no_list(texts), '\r');
+    ASSERT_EQ(edited.substr(0, 12), "Reg0\tFFF00\nR");
+    EXPECT_EQ(opened_and_saved(edited, &Kv2841a::SaveTipList_Click), no_list(texts));
+}
+
+TEST_F(Open, CrystalsThatFitAlikeAreToldAndTheRoundestLoWins) {
+    ASSERT_TRUE(w.Freq_ck.click());
+    ASSERT_TRUE(w.crylist.pick("20"));
+    w.ch2bz.select_all();
+    ASSERT_TRUE(w.ch2bz.type("1575.42"));
+    platform.files["gps.txt"] = spi_list(register_texts_of(w));
+    Module m;
+    Kv2841a opened(m, platform);
+    opened.Form_Load();
+    platform.messages.clear();
+    ASSERT_TRUE(opened.open_register_list("gps.txt"));
+    EXPECT_EQ(opened.crylist.text(), "20");
+    EXPECT_EQ(opened.ch2bz.text(), "1575.42");
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].title, "提示");
+    EXPECT_EQ(platform.messages[0].text, "符合的晶振：19.2、20 MHz，已选20 MHz");
+}
+
+TEST_F(Open, RegistersNoSettingGivesAreWrittenAndTold) {
+    auto words = start_words();
+    words[2] = "ABCDE";
+    words[13] = "12345";
+    words[30] = "abc";
+    platform.files["hand.txt"] = no_list(words);
+    ASSERT_TRUE(w.open_register_list("hand.txt"));
+    EXPECT_EQ(reg(2), "ABCDE");
+    EXPECT_EQ(reg(13), "12345");
+    EXPECT_EQ(reg(30), "abc");
+    EXPECT_EQ(marked_registers(), (std::vector<int>{2, 13, 19, 30}));
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text, "没有设置能得出的寄存器，已直接写入：REG2、REG13、REG30");
+}
+
+TEST_F(Open, CutCListWordsAreTold) {
+    auto words = start_words();
+    words[7] = "lo 1176";
+    platform.files["c.txt"] = c_list(words);
+    ASSERT_TRUE(w.open_register_list("c.txt"));
+    EXPECT_EQ(reg(7), "lo 11");
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text,
+              "没有设置能得出的寄存器，已直接写入：REG7\n.C列表中可能被截短的寄存器：REG7");
+}
 
 }  // namespace
 }  // namespace kv::test

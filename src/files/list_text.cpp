@@ -36,31 +36,38 @@ std::string_view without_cr(std::string_view line) {
     return line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
 }
 
-// Bytes of the UTF-8 character that starts with this byte (the text is valid).
-std::size_t character_bytes(char lead) {
-    const auto byte = static_cast<unsigned char>(lead);
-    return byte < 0xC0 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-}
-
-// Takes up to `limit` characters of a piece; the rest must open with `next`.
-struct Cut {
-    std::string_view piece;
-    std::string_view rest;
-};
-
-std::optional<Cut> cut_piece(std::string_view text, std::size_t limit, std::string_view next) {
+// The first `count` characters of a text, or none when it is shorter.
+std::optional<std::string_view> first_characters(std::string_view text, std::size_t count) {
     std::size_t bytes = 0;
-    for (std::size_t characters = 0; characters <= limit; ++characters) {
-        const std::string_view rest = text.substr(bytes);
-        if (starts_with_no_case(rest, next)) {
-            return Cut{text.substr(0, bytes), rest.substr(next.size())};
-        }
-        if (rest.empty()) {
+    for (std::size_t n = 0; n < count; ++n) {
+        if (bytes >= text.size()) {
             return std::nullopt;
         }
-        bytes = std::min(text.size(), bytes + character_bytes(rest.front()));
+        const auto lead = static_cast<unsigned char>(text[bytes]);
+        bytes += lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
     }
-    return std::nullopt;
+    return text.substr(0, std::min(bytes, text.size()));
+}
+
+// The pieces when characters 1 and 2-3 of the text have these lengths: the
+// text between the separators ",0x" must be exactly that long.
+std::optional<CPieces> pieces_of(std::string_view inner, std::size_t first, std::size_t second) {
+    const auto p1 = first_characters(inner, first);
+    if (!p1 || !starts_with_no_case(inner.substr(p1->size()), ",0x")) {
+        return std::nullopt;
+    }
+    const std::string_view rest = inner.substr(p1->size() + 3);
+    const auto p2 = first_characters(rest, second);
+    if (!p2 || !starts_with_no_case(rest.substr(p2->size()), ",0x")) {
+        return std::nullopt;
+    }
+    const std::string_view p3 = rest.substr(p2->size() + 3);
+    const std::size_t third = utf8_length(p3);
+    if (third > 2 || (first < 1 && second + third > 0) || (second < 2 && third > 0)) {
+        return std::nullopt;
+    }
+    return CPieces{std::string(*p1) + std::string(*p2) + std::string(p3),
+                   first == 1 && second == 2 && third == 2};
 }
 
 }  // namespace
@@ -147,27 +154,21 @@ std::vector<std::string_view> text_lines(std::string_view bytes) {
     return lines;
 }
 
-// The pieces are cut from the front: character 1 up to ",0x", characters 2-3
-// up to the next ",0x", characters 4-5 up to the closing comma. A piece that
-// falls short ends the text, so the pieces after it are empty.
+// A text of commas or "0x" can be read more than one way; the longest pieces,
+// as a five-character word gives them, are tried first.
 std::optional<CPieces> c_pieces(std::string_view items) {
     if (!starts_with_no_case(items, "0x0") || !items.ends_with(',')) {
         return std::nullopt;
     }
-    const auto first = cut_piece(items.substr(3), 1, ",0x");
-    const auto second = first ? cut_piece(first->rest, 2, ",0x") : std::nullopt;
-    const auto third = second ? cut_piece(second->rest, 2, ",") : std::nullopt;
-    if (!third || !third->rest.empty()) {
-        return std::nullopt;
+    const std::string_view inner = items.substr(3, items.size() - 4);
+    for (const std::size_t first : {1, 0}) {
+        for (const std::size_t second : {2, 1, 0}) {
+            if (auto pieces = pieces_of(inner, first, second)) {
+                return pieces;
+            }
+        }
     }
-    const std::size_t lengths[] = {utf8_length(first->piece), utf8_length(second->piece),
-                                   utf8_length(third->piece)};
-    if ((lengths[0] < 1 && lengths[1] + lengths[2] > 0) || (lengths[1] < 2 && lengths[2] > 0)) {
-        return std::nullopt;
-    }
-    return CPieces{
-        std::string(first->piece) + std::string(second->piece) + std::string(third->piece),
-        lengths[0] == 1 && lengths[1] == 2 && lengths[2] == 2};
+    return std::nullopt;
 }
 
 }  // namespace kv
