@@ -5,6 +5,7 @@
 
 #include "bandwidth/bandwidth_word.h"
 #include "clock/crystals.h"
+#include "files/field_search.h"
 #include "files/list_text.h"
 #include "gain/gain_words.h"
 #include "output/output_words.h"
@@ -21,66 +22,97 @@ std::optional<std::uint32_t> word(const FileWords& words, int n) {
     return words[static_cast<std::size_t>(n)];
 }
 
-ChannelGains gains_of(const ChannelGainSettings& s) {
-    return {text_value(s.front_end), text_value(s.agc), text_value(s.ifa)};
+// A list item with its value, read once; a dimension's items go from the
+// lowest value up.
+struct Item {
+    const std::string* text;
+    double value;
+};
+
+std::vector<Item> items_of(const std::vector<std::string>& texts) {
+    std::vector<Item> items;
+    for (const std::string& text : texts) {
+        items.push_back({&text, text_value(text)});
+    }
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Item& a, const Item& b) { return a.value < b.value; });
+    return items;
 }
 
-// Every gain setting of a channel the lists offer, until `fits` takes one.
-template <typename Fits>
-std::optional<ChannelGainSettings> find_gains(const PanelOffers& offers, Fits fits) {
-    for (const std::string& front_end : offers.front_end) {
-        for (const std::string& agc : offers.agc) {
-            for (const std::string& ifa : offers.ifa) {
-                for (const bool agc_switch : {false, true}) {
-                    const ChannelGainSettings s{front_end, agc, ifa, agc_switch};
-                    if (fits(s)) {
-                        return s;
-                    }
-                }
-            }
-        }
+std::vector<int> ascending(std::vector<int> values) {
+    std::sort(values.begin(), values.end());
+    return values;
+}
+
+// A gain word's fields, from the top: front-end gain, switches, AGC gain,
+// IF-amplifier gain. The switches count 1 for the AGC switch and 2 for the
+// IF-amplifier switch, which REG10 carries above it.
+template <typename Encode>
+std::optional<ChannelGainSettings> find_gains(const PanelOffers& offers, std::size_t switch_values,
+                                              std::uint32_t wanted, Encode encode,
+                                              std::size_t& switches) {
+    const auto front_ends = items_of(offers.front_end);
+    const auto agcs = items_of(offers.agc);
+    const auto ifas = items_of(offers.ifa);
+    const auto found = find_fields(
+        {front_ends.size(), switch_values, agcs.size(), ifas.size()}, wanted,
+        [&](const std::vector<std::size_t>& at) {
+            return encode(
+                ChannelGains{front_ends[at[0]].value, agcs[at[2]].value, ifas[at[3]].value}, at[1]);
+        });
+    if (!found) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const std::vector<std::size_t>& at = *found;
+    switches = at[1];
+    return ChannelGainSettings{*front_ends[at[0]].text, *agcs[at[2]].text, *ifas[at[3]].text,
+                               (at[1] & 1) != 0};
 }
 
 void decode_gains(const FileWords& words, const PanelOffers& offers, DecodedSettings& out) {
+    std::size_t switches = 0;
     if (const auto reg10 = word(words, 10)) {
-        for (const bool ifa_switch : {false, true}) {
-            const auto fits = [&](const ChannelGainSettings& s) {
-                return channel1_gain_word(gains_of(s), ifa_switch, s.agc_switch) == reg10;
-            };
-            if (auto found = find_gains(offers, fits)) {
-                out.gains[0] = found;
-                out.ifa_switch = ifa_switch;
-            }
+        out.gains[0] = find_gains(
+            offers, 4, *reg10,
+            [](const ChannelGains& g, std::size_t sw) {
+                return channel1_gain_word(g, (sw & 2) != 0, (sw & 1) != 0);
+            },
+            switches);
+        if (out.gains[0]) {
+            out.ifa_switch = (switches & 2) != 0;
         }
     }
     for (const int channel : {2, 3}) {
         if (const auto reg = word(words, 9 + channel)) {
-            out.gains[static_cast<std::size_t>(channel - 1)] =
-                find_gains(offers, [&](const ChannelGainSettings& s) {
-                    return channel23_gain_word(gains_of(s), s.agc_switch) == reg;
-                });
+            out.gains[static_cast<std::size_t>(channel - 1)] = find_gains(
+                offers, 2, *reg,
+                [](const ChannelGains& g, std::size_t sw) {
+                    return channel23_gain_word(g, sw != 0);
+                },
+                switches);
         }
     }
 }
 
 void decode_dividers(const FileWords& words, const PanelOffers& o, DecodedSettings& out) {
     const auto reg9 = word(words, 9);
-    for (const int re_a : o.re_a) {
-        for (const int re_b : o.re_b) {
-            for (const int fb_a : o.fb_a) {
-                for (const int fb_b : o.fb_b) {
-                    for (const int sc_fpb : o.sc_fpb) {
-                        const ClockDividers d{re_a, re_b, fb_a, fb_b, sc_fpb};
-                        if (reg9 && sample_clock_word(d) == reg9) {
-                            out.dividers = d;
-                            return;
-                        }
-                    }
-                }
-            }
-        }
+    if (!reg9) {
+        return;
+    }
+    const std::vector<int> dims[] = {ascending(o.re_a), ascending(o.re_b), ascending(o.fb_a),
+                                     ascending(o.fb_b), ascending(o.sc_fpb)};
+    const auto divider = [&](const std::vector<std::size_t>& at, std::size_t d) {
+        return dims[d][at[d]];
+    };
+    const auto dividers_at = [&](const std::vector<std::size_t>& at) {
+        return ClockDividers{divider(at, 0), divider(at, 1), divider(at, 2), divider(at, 3),
+                             divider(at, 4)};
+    };
+    const auto found = find_fields(
+        {dims[0].size(), dims[1].size(), dims[2].size(), dims[3].size(), dims[4].size()}, *reg9,
+        [&](const auto& at) { return sample_clock_word(dividers_at(at)); });
+    if (found) {
+        out.dividers = dividers_at(*found);
     }
 }
 
@@ -108,17 +140,20 @@ std::vector<int> decode_reg1(const FileWords& words, const PanelOffers& offers,
                              DecodedSettings& out) {
     std::vector<int> crystals;
     const auto reg1 = word(words, 1);
+    const auto bandwidths = items_of(offers.bandwidths);
     for (std::size_t i = 0; reg1 && i < kCrystals.size(); ++i) {
-        for (const std::string& b1 : offers.bandwidths) {
-            for (const std::string& b2 : offers.bandwidths) {
-                for (const std::string& b3 : offers.bandwidths) {
-                    const std::array<double, 3> mhz{text_value(b1), text_value(b2), text_value(b3)};
-                    if (bandwidth_word(mhz, kCrystals[i].reg1) == reg1) {
-                        out.bandwidths = {b1, b2, b3};
-                        crystals.push_back(static_cast<int>(i) + 1);
-                    }
-                }
-            }
+        const auto found = find_fields(
+            {bandwidths.size(), bandwidths.size(), bandwidths.size()}, *reg1,
+            [&](const std::vector<std::size_t>& at) {
+                return bandwidth_word(
+                    {bandwidths[at[0]].value, bandwidths[at[1]].value, bandwidths[at[2]].value},
+                    kCrystals[i].reg1);
+            });
+        if (found) {
+            const std::vector<std::size_t>& at = *found;
+            out.bandwidths = {*bandwidths[at[0]].text, *bandwidths[at[1]].text,
+                              *bandwidths[at[2]].text};
+            crystals.push_back(static_cast<int>(i) + 1);
         }
     }
     return crystals;
