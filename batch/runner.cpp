@@ -15,15 +15,6 @@ bool is_text(const Control& control) {
     return control.kind() == ControlKind::TextBox || control.kind() == ControlKind::ComboBox;
 }
 
-std::string colour_text(Colour colour) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string out = "&H";
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        out.push_back(kDigits[(colour >> shift) & 0xF]);
-    }
-    return out;
-}
-
 std::string why_refused(const Control& control) {
     if (!control.usable()) {
         return control.name() + " is disabled";
@@ -178,30 +169,10 @@ Runner::Result Runner::type_into(Control& control, const std::string& text, bool
 }
 
 Runner::Result Runner::click(Control& control) {
-    bool done = false;
-    switch (control.kind()) {
-        case ControlKind::TextBox:
-            done = static_cast<TextBox&>(control).click();
-            break;
-        case ControlKind::CheckBox:
-            done = static_cast<CheckBox&>(control).click();
-            break;
-        case ControlKind::OptionButton:
-            done = static_cast<OptionButton&>(control).click();
-            break;
-        case ControlKind::CommandButton:
-            done = static_cast<CommandButton&>(control).click();
-            break;
-        case ControlKind::MenuItem:
-            done = static_cast<MenuItem&>(control).click();
-            break;
-        case ControlKind::Label:
-            done = static_cast<Label&>(control).click();
-            break;
-        default:
-            return {Outcome::Unreadable, control.name() + " takes no click"};
+    if (!control.takes_click()) {
+        return {Outcome::Unreadable, control.name() + " takes no click"};
     }
-    return done ? Result{} : Result{Outcome::Refused, why_refused(control)};
+    return control.click() ? Result{} : Result{Outcome::Refused, why_refused(control)};
 }
 
 Runner::Result Runner::pick(Control& control, const std::string& item) {
@@ -225,30 +196,7 @@ Runner::Result Runner::arrow(Control& control, bool up) {
 }
 
 Runner::Result Runner::print(Control& control) {
-    switch (control.kind()) {
-        case ControlKind::TextBox:
-        case ControlKind::ComboBox:
-            out_ << static_cast<TextControl&>(control).text() << '\n';
-            break;
-        case ControlKind::CheckBox:
-            out_ << static_cast<CheckBox&>(control).value() << '\n';
-            break;
-        case ControlKind::OptionButton:
-            out_ << (static_cast<OptionButton&>(control).value() ? "True" : "False") << '\n';
-            break;
-        case ControlKind::ScrollBar:
-            out_ << static_cast<ScrollBar&>(control).value() << '\n';
-            break;
-        case ControlKind::Label:
-            out_ << colour_text(static_cast<Label&>(control).back_color()) << '\n';
-            break;
-        case ControlKind::TabStrip:
-            out_ << static_cast<TabStrip&>(control).selected_key() << '\n';
-            break;
-        default:
-            out_ << control.caption() << '\n';
-            break;
-    }
+    out_ << control.printed_value() << '\n';
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 #include "panel/register_map.h"
@@ -36,17 +37,9 @@ std::uint32_t field(std::uint32_t word, int low, int width) {
 class Gain : public LoadedWindow {
 protected:
     Channel channel(int n) {
-        switch (n) {
-            case 1:
-                return {w.CH1_RF_Gain, w.CH1_AGC_Gain, w.CH1_IFA_Gain, w.CH1_AGC_SW,
-                        w.CH1_AC_Gain, w.CH1_DC_Gain,  w.Reg10_Show,   10};
-            case 2:
-                return {w.CH2_RF_Gain, w.CH2_AGC_Gain, w.CH2_IFA_Gain, w.CH2_AGC_SW,
-                        w.CH2_AC_Gain, w.CH2_DC_Gain,  w.Reg11_Show,   11};
-            default:
-                return {w.CH3_RF_Gain, w.CH3_AGC_Gain, w.CH3_IFA_Gain, w.CH3_AGC_SW,
-                        w.CH3_AC_Gain, w.CH3_DC_Gain,  w.Reg12_Show,   12};
-        }
+        const kv::Channel& c = kChannels.at(static_cast<std::size_t>(n - 1));
+        return {w.*c.front_end_gain, w.*c.agc_gain,     w.*c.ifa_gain,  w.*c.agc_switch,
+                w.*c.analog_gain,    w.*c.digital_gain, w.*c.gain_word, c.gain_reg};
     }
 
     // Clicks the switch when it does not already hold the value.

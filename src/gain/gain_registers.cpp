@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "gain/gain_words.h"
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 #include "panel/register_map.h"
@@ -11,41 +12,48 @@ namespace kv {
 
 namespace {
 
-ChannelGains read_gains(const ComboBox& front_end, const ComboBox& agc, const ComboBox& ifa) {
-    return {text_value(front_end.text()), text_value(agc.text()), text_value(ifa.text())};
+ChannelGains read_gains(const Kv2841a& w, const Channel& channel) {
+    return {text_value((w.*channel.front_end_gain).text()),
+            text_value((w.*channel.agc_gain).text()), text_value((w.*channel.ifa_gain).text())};
 }
 
-// Writes a gain word into its register box, marks the box against the
-// register's power-on word and mirrors the box into the page's copy. Gains
-// without a word form (only a gain text from outside the lists gives them)
-// leave the register, its mark and its copy as they were.
-void write_gain_word(Kv2841a& w, int reg, std::optional<std::uint32_t> word, TextBox& copy) {
+// Writes a channel's gain word into its register box, marks the box against
+// the register's power-on word and mirrors the box into the page's copy.
+// Gains without a word form (only a gain text from outside the lists gives
+// them) leave the register, its mark and its copy as they were.
+void write_gain_word(Kv2841a& w, const Channel& channel, std::optional<std::uint32_t> word) {
     if (!word) {
         return;
     }
-    TextBox& box = w.Text1[static_cast<std::size_t>(reg)];
-    Kv2841a::write_word(box, *word);
-    w.mark_by_comparison(reg, kDefaultWords[static_cast<std::size_t>(reg)]);
-    copy.set_text(box.text());
+    const auto reg = static_cast<std::size_t>(channel.gain_reg);
+    Kv2841a::write_word(w.Text1[reg], *word);
+    w.mark_by_comparison(channel.gain_reg, kDefaultWords[reg]);
+    (w.*channel.gain_word).set_text(w.Text1[reg].text());
+}
+
+bool switched_on(const Kv2841a& w, const Channel& channel) {
+    return (w.*channel.agc_switch).value() == 1;
 }
 
 }  // namespace
 
 void Kv2841a::Reg10_Live_Value() {
-    const ChannelGains gains = read_gains(CH1_RF_Gain, CH1_AGC_Gain, CH1_IFA_Gain);
-    write_gain_word(*this, 10,
-                    channel1_gain_word(gains, CH1_IFA_SW.value() == 1, CH1_AGC_SW.value() == 1),
-                    Reg10_Show);
+    const Channel& channel = kChannels[0];
+    write_gain_word(*this, channel,
+                    channel1_gain_word(read_gains(*this, channel), CH1_IFA_SW.value() == 1,
+                                       switched_on(*this, channel)));
 }
 
 void Kv2841a::Reg11_Live_Value() {
-    const ChannelGains gains = read_gains(CH2_RF_Gain, CH2_AGC_Gain, CH2_IFA_Gain);
-    write_gain_word(*this, 11, channel23_gain_word(gains, CH2_AGC_SW.value() == 1), Reg11_Show);
+    const Channel& channel = kChannels[1];
+    write_gain_word(*this, channel,
+                    channel23_gain_word(read_gains(*this, channel), switched_on(*this, channel)));
 }
 
 void Kv2841a::Reg12_Live_Value() {
-    const ChannelGains gains = read_gains(CH3_RF_Gain, CH3_AGC_Gain, CH3_IFA_Gain);
-    write_gain_word(*this, 12, channel23_gain_word(gains, CH3_AGC_SW.value() == 1), Reg12_Show);
+    const Channel& channel = kChannels[2];
+    write_gain_word(*this, channel,
+                    channel23_gain_word(read_gains(*this, channel), switched_on(*this, channel)));
 }
 
 void Kv2841a::GainRegs_Live_Value() {

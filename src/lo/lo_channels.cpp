@@ -1,8 +1,10 @@
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
 #include "lo/lo_divider.h"
 #include "lo/lo_words.h"
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
@@ -18,34 +20,32 @@ std::uint32_t channel23_word(const LoDivider& divider, double /*pre_divider*/) {
     return channel23_lo_word(divider);
 }
 
+// The layout of each channel's integer word, by channel.
 using IntegerWord = std::uint32_t (*)(const LoDivider&, double);
-
-struct LoChannel {
-    ComboBox& list;
-    TextBox& integer_box;
-    TextBox& fraction_box;
-    TextBox& error_box;
-    IntegerWord integer_word;
-};
+constexpr std::array<IntegerWord, kChannels.size()> kIntegerWords = {
+    channel1_lo_word, channel23_word, channel23_word};
 
 // One channel: its two words and its error from the LO frequency, the crystal
 // and the pre-divider. A frequency the words cannot hold keeps the words of
 // the last good one, empties the error box and turns the list red until a
 // frequency that fits is given.
-void compute_channel(Kv2841a& w, const LoChannel& channel) {
-    const double f = text_value(channel.list.text());
+void compute_channel(Kv2841a& w, std::size_t n) {
+    const Channel& channel = kChannels[n];
+    ComboBox& list = w.*channel.lo;
+    TextBox& error_box = w.*channel.lo_error;
+    const double f = text_value(list.text());
     const double pre_divider = text_value(w.YFPB.text());
     const double xtal = text_value(w.crystal.text());
-    channel.error_box.set_max_length(kErrorLength);
+    error_box.set_max_length(kErrorLength);
     if (const auto divider = lo_divider(f, xtal, pre_divider)) {
-        Kv2841a::write_word(channel.integer_box, channel.integer_word(*divider, pre_divider));
-        Kv2841a::write_word(channel.fraction_box, lo_fraction_word(*divider));
-        channel.error_box.set_text(
+        Kv2841a::write_word(w.*channel.integer_word, kIntegerWords[n](*divider, pre_divider));
+        Kv2841a::write_word(w.*channel.fraction_word, lo_fraction_word(*divider));
+        error_box.set_text(
             fitted_number_text(lo_error_hz(*divider, f, xtal, pre_divider), kErrorLength));
-        channel.list.set_back_color(kWindowBackground);
+        list.set_back_color(kWindowBackground);
     } else {
-        channel.error_box.set_text("");
-        channel.list.set_back_color(kPureRed);
+        error_box.set_text("");
+        list.set_back_color(kPureRed);
     }
     w.LiveRegsList();
 }
@@ -59,15 +59,15 @@ void Kv2841a::callreg() {
 }
 
 void Kv2841a::cdreg2() {
-    compute_channel(*this, {ch1bz, reg2_te, reg3_te, Ch1_Deviation, channel1_lo_word});
+    compute_channel(*this, 0);
 }
 
 void Kv2841a::cdreg4() {
-    compute_channel(*this, {ch2bz, reg4_te, reg5_te, Ch2_Deviation, channel23_word});
+    compute_channel(*this, 1);
 }
 
 void Kv2841a::cdreg6() {
-    compute_channel(*this, {ch3bz, reg6_te, reg7_te, Ch3_Deviation, channel23_word});
+    compute_channel(*this, 2);
 }
 
 }  // namespace kv

@@ -65,6 +65,18 @@ public:
     // frame around it are enabled. A disabled frame disables its contents.
     [[nodiscard]] bool usable() const;
 
+    // Whether the control takes a click at all: a box, a switch, an option, a
+    // button, a menu item or a puzzle cell.
+    [[nodiscard]] virtual bool takes_click() const { return false; }
+    // A click as the person at the window gives it; false when the control
+    // refuses it (disabled, locked away, or it takes no click).
+    virtual bool click() { return false; }
+    // The control's value as a line of text: the text of a box or list, 0 or 1
+    // for a check box, True or False for an option, a spin's position, a
+    // label's colour (&H and eight hexadecimal digits), the selected tab's
+    // key; the caption of any other control.
+    [[nodiscard]] virtual std::string printed_value() const { return caption_; }
+
     // Called after any property of this control changed; the view refreshes here.
     std::function<void()> on_view_update;
 

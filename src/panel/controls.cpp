@@ -149,21 +149,6 @@ void ScrollBar::set_value(int value) {
     }
 }
 
-void ScrollBar::set_min(int min) {
-    min_ = min;
-    notify_view();
-}
-
-void ScrollBar::set_max(int max) {
-    max_ = max;
-    notify_view();
-}
-
-void ScrollBar::set_small_change(int step) {
-    small_change_ = step;
-    notify_view();
-}
-
 bool ScrollBar::arrow_up() {
     if (!usable()) {
         return false;
@@ -188,6 +173,15 @@ Frame::Frame(std::string name, Control* container, std::string caption)
 Label::Label(std::string name, Control* container, std::string caption, int index)
     : Control(ControlKind::Label, std::move(name), container, index) {
     set_caption(std::move(caption));
+}
+
+std::string Label::printed_value() const {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out = "&H";
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        out.push_back(kDigits[(back_color_ >> shift) & 0xF]);
+    }
+    return out;
 }
 
 void Label::set_back_color(Colour colour) {

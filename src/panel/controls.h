@@ -29,7 +29,8 @@ public:
 
     [[nodiscard]] bool accepts_typing() const override { return usable() && !locked_; }
     // A mouse click into the box; a locked box still takes the click.
-    bool click();
+    [[nodiscard]] bool takes_click() const override { return true; }
+    bool click() override;
 
     Handler Click;
 
@@ -67,9 +68,11 @@ public:
 
     [[nodiscard]] int value() const { return value_; }
     void set_value(int value);
+    [[nodiscard]] std::string printed_value() const override { return std::to_string(value_); }
     // The value the window's design gives the box; the reset puts it back.
     [[nodiscard]] int design_value() const { return design_value_; }
-    bool click();
+    [[nodiscard]] bool takes_click() const override { return true; }
+    bool click() override;
 
     Handler Click;
 
@@ -86,7 +89,9 @@ public:
 
     [[nodiscard]] bool value() const { return value_; }
     void set_value(bool value);
-    bool click();
+    [[nodiscard]] std::string printed_value() const override { return value_ ? "True" : "False"; }
+    [[nodiscard]] bool takes_click() const override { return true; }
+    bool click() override;
 
     Handler Click;
 
@@ -104,12 +109,10 @@ public:
 
     [[nodiscard]] int value() const { return value_; }
     void set_value(int value);
+    [[nodiscard]] std::string printed_value() const override { return std::to_string(value_); }
     [[nodiscard]] int min() const { return min_; }
     [[nodiscard]] int max() const { return max_; }
     [[nodiscard]] int small_change() const { return small_change_; }
-    void set_min(int min);
-    void set_max(int max);
-    void set_small_change(int step);
 
     bool arrow_up();
     bool arrow_down();
@@ -136,7 +139,9 @@ public:
 
     [[nodiscard]] Colour back_color() const { return back_color_; }
     void set_back_color(Colour colour);
-    bool click();
+    [[nodiscard]] std::string printed_value() const override;
+    [[nodiscard]] bool takes_click() const override { return true; }
+    bool click() override;
 
     Handler Click;
 
@@ -147,7 +152,8 @@ private:
 class CommandButton final : public Control {
 public:
     CommandButton(std::string name, Control* container, std::string caption);
-    bool click();
+    [[nodiscard]] bool takes_click() const override { return true; }
+    bool click() override;
 
     Handler Click;
 };
@@ -158,7 +164,8 @@ public:
 
     [[nodiscard]] bool is_separator() const { return caption() == "-"; }
     [[nodiscard]] const std::string& shortcut() const { return shortcut_; }
-    bool click();
+    [[nodiscard]] bool takes_click() const override { return true; }
+    bool click() override;
 
     Handler Click;
 
@@ -179,6 +186,7 @@ public:
     [[nodiscard]] const std::vector<Tab>& tabs() const { return tabs_; }
     [[nodiscard]] std::size_t selected() const { return selected_; }
     [[nodiscard]] const std::string& selected_key() const { return tabs_[selected_].key; }
+    [[nodiscard]] std::string printed_value() const override { return selected_key(); }
     bool select(std::string_view key);
 
     Handler Click;

@@ -6,24 +6,6 @@
 
 namespace kv {
 
-Kv2841a::Kv2841a(Module& module, Platform& platform) : module_(module), platform_(platform) {
-    for (Control* root :
-         std::initializer_list<Control*>{&files, &help, &Direction, &TabStrip1, &StatusBar1,
-                                         &FocusSeter, &YFPB, &Frame1, &Frame3, &Frame40, &Frame2}) {
-        collect_controls(*root, controls_);
-    }
-    apply_design_state();
-    attach_panel();
-    attach_table();
-    attach_reset();
-    attach_clock();
-    attach_lo();
-    attach_gain();
-    attach_output();
-    attach_files();
-    attach_shell();
-}
-
 // What the window's design sets beyond the start texts: the display-only boxes
 // are locked, the frames of the test switches and the lists of the automatic
 // stages start disabled, YFPB is never shown and REG19 starts marked.

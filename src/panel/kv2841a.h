@@ -11,7 +11,6 @@
 #include "panel/module.h"
 #include "panel/platform.h"
 #include "panel/register_map.h"
-#include "shell/status_panels.h"
 
 namespace kv {
 
@@ -57,10 +56,9 @@ public:
     MenuItem about{"about", &help, "关于"};
     MenuItem Direction{"Direction", nullptr, "使用说明"};
 
-    TabStrip TabStrip1{
-        "TabStrip1",
-        {{"key1", "功能调节"}, {"key2", "时钟调节"}, {"key3", "增益调节"}, {"key4", "寄存器列表"}}};
-    StatusBar StatusBar1{"StatusBar1", status_bar_panels()};
+    TabStrip TabStrip1{"TabStrip1", page_tabs()};
+    // The maker's line, the date and the time; the program puts them in.
+    StatusBar StatusBar1;
     TextBox FocusSeter{"FocusSeter", nullptr};
     TextBox YFPB{"YFPB", nullptr, "1"};
     CommonDialog CommonDialog1;
@@ -188,6 +186,8 @@ public:
     void default_reg_list_Click();
     void Kv2841a_Click();
     void TabStrip1_Click();
+    // The tabs of kPages.
+    static std::vector<TabStrip::Tab> page_tabs();
     void Text1_Click(int index);
 
     // ---- sample clock and crystal -----------------------------------------
@@ -287,13 +287,14 @@ public:
     void mark_by_comparison(int n, std::string_view power_on_word);
     void mark(int n, bool on);
     void lock_all_registers(bool locked);
-    // Shows one of the four page frames and hides the other three.
+    // Shows one of the page frames and hides the others.
     void show_page(const Frame& page);
 
 private:
     void apply_design_state();
     void apply_working_clock();
-    void attach_panel();
+    void attach_bandwidth();
+    void attach_pages();
     void attach_table();
     void attach_reset();
     void attach_clock();
@@ -309,6 +310,22 @@ private:
     const Control* focused_ = nullptr;
     int boxes_held_ = 0;
 };
+
+// A page: its tab and the frame the tab shows. The frames lie on top of each
+// other; a page's controls are declared in the frame above.
+struct Page {
+    std::string_view key;
+    std::string_view caption;
+    Frame Kv2841a::*frame;
+};
+
+// The pages in tab order.
+inline constexpr std::array<Page, 4> kPages = {{
+    {"key1", "功能调节", &Kv2841a::Frame1},
+    {"key2", "时钟调节", &Kv2841a::Frame3},
+    {"key3", "增益调节", &Kv2841a::Frame40},
+    {"key4", "寄存器列表", &Kv2841a::Frame2},
+}};
 
 // A panel word box and the register LiveRegsList copies it into.
 struct PanelWordCopy {
@@ -330,5 +347,8 @@ inline constexpr std::array<PanelWordCopy, 11> kPanelWordCopies = {{
     {9, &Kv2841a::reg9_val},
     {23, &Kv2841a::Reg23Ctrl},
 }};
+
+// The register a panel word box feeds, or -1 for a box that feeds none.
+[[nodiscard]] int panel_register(const Kv2841a& w, const TextBox& box);
 
 }  // namespace kv

@@ -1,27 +1,21 @@
-#include <array>
-#include <cstddef>
-
 #include "panel/kv2841a.h"
 
 namespace kv {
 
-// The page frames lie on top of each other; the tabs key1..key4 show Frame1,
-// Frame3, Frame40 and Frame2. Exactly one page is visible.
-void Kv2841a::show_page(const Frame& page) {
-    for (Frame* frame : {&Frame1, &Frame3, &Frame40, &Frame2}) {
-        frame->set_visible(frame == &page);
+int panel_register(const Kv2841a& w, const TextBox& box) {
+    for (const PanelWordCopy& entry : kPanelWordCopies) {
+        if (&(w.*entry.box) == &box) {
+            return entry.reg;
+        }
     }
+    return -1;
 }
 
-// Shows the page of the selected tab and hides the other three. A tab without
-// a page changes no page.
-void Kv2841a::TabStrip1_Click() {
-    const std::array<const Frame*, 4> pages = {&Frame1, &Frame3, &Frame40, &Frame2};
-    const std::size_t selected = TabStrip1.selected();
-    if (selected < pages.size()) {
-        show_page(*pages[selected]);
+void Kv2841a::LiveRegsList() {
+    for (const PanelWordCopy& entry : kPanelWordCopies) {
+        Text1[static_cast<std::size_t>(entry.reg)].set_text((this->*entry.box).text());
+        mark_by_comparison(entry.reg, kDefaultWords[static_cast<std::size_t>(entry.reg)]);
     }
-    SetFocus(FocusSeter);
 }
 
 // Once a board of the puzzle is solved, a click into any register box opens
@@ -33,7 +27,6 @@ void Kv2841a::Text1_Click(int /*index*/) {
 }
 
 void Kv2841a::attach_table() {
-    TabStrip1.Click = [this] { TabStrip1_Click(); };
     for (TextBox& box : Text1) {
         box.Click = [this, index = box.index()] { Text1_Click(index); };
     }

@@ -19,6 +19,7 @@ public:
                 int index);
 
     [[nodiscard]] const std::string& text() const { return text_; }
+    [[nodiscard]] std::string printed_value() const override { return text_; }
     // The text the window's design gives the control; the reset puts it back.
     [[nodiscard]] const std::string& design_text() const { return design_text_; }
     // Assignment from a procedure: cut to the length limit, caret to the end.

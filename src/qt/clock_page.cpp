@@ -98,7 +98,7 @@ QWidget* word_and_reset(Bindings& bind, Kv2841a& w, QWidget* page) {
     auto* grid = page_grid(column);
     QLineEdit* word = bind.text_box(w.reg9_val, column);
     fit_characters(*word, kWordCharacters);
-    grid->addWidget(caption(register_name(9), column, word), 0, 0);
+    grid->addWidget(caption(register_name(w, w.reg9_val), column, word), 0, 0);
     grid->addWidget(word, 0, 1);
     grid->addWidget(bind.command_button(w.RessetAll2, column), 1, 0, 1, 2);
     grid->setRowStretch(2, 1);

@@ -7,6 +7,9 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cstddef>
+#include <utility>
+#include <vector>
 
 #include "panel/kv2841a.h"
 #include "qt/focus_sink.h"
@@ -40,10 +43,12 @@ QWidget* ConfigWindow::build_centre(Kv2841a& w) {
     page_area_ = new QStackedWidget(centre);
     page_area_->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(page_area_, 1);
-    bindings_.pages(*page_area_, {{&w.Frame1, [this, &w] { return function_page(bindings_, w); }},
-                                  {&w.Frame3, [this, &w] { return clock_page(bindings_, w); }},
-                                  {&w.Frame40, [this, &w] { return gain_page(bindings_, w); }},
-                                  {&w.Frame2, [this, &w] { return register_page(bindings_, w); }}});
+    std::vector<Bindings::Page> pages;
+    for (std::size_t i = 0; i < kPages.size(); ++i) {
+        pages.push_back(
+            {&(w.*kPages[i].frame), [this, &w, i] { return kPageLayouts[i](bindings_, w); }});
+    }
+    bindings_.pages(*page_area_, std::move(pages));
     // The page shown and the largest page are made now: the window takes its
     // size from them. The others follow right after the first frame.
     bindings_.make_page(w.Frame3);

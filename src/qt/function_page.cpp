@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "qt/bindings.h"
 #include "qt/layout_helpers.h"
@@ -56,7 +57,7 @@ QGroupBox* bandwidth_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
     for (const auto& [label, list] : lists) {
         add_row(*grid, row++, QString::fromUtf8(label), list_box(bind, *list, frame), kMHz);
     }
-    add_row(*grid, row, register_name(1), word_box(bind, w.reg1_te, frame));
+    add_row(*grid, row, register_name(w, w.reg1_te), word_box(bind, w.reg1_te, frame));
     keep_to_top_left(*grid);
     return frame;
 }
@@ -79,33 +80,22 @@ QWidget* crystal_and_reset(Bindings& bind, Kv2841a& w, QWidget* page) {
     return column;
 }
 
-struct LoChannel {
-    Frame& frame;
-    ComboBox& lo;
-    TextBox& deviation;
-    TextBox& low_word;
-    int low_reg;
-    TextBox& high_word;
-};
-
 // The frequency and its error on the left, the two words on the right:
 //   [1176    v] MHz        REG2 [32178]
 //   偏差 [1.9073541] Hz    REG3 [28F5C]
-QGroupBox* lo_frame(Bindings& bind, const LoChannel& channel, QWidget* parent) {
-    QGroupBox* frame = bind.frame(channel.frame, parent);
+QGroupBox* lo_frame(Bindings& bind, Kv2841a& w, const Channel& channel, QWidget* parent) {
+    QGroupBox* frame = bind.frame(w.*channel.lo_frame, parent);
     auto* grid = page_grid(frame);
-    grid->addWidget(list_box(bind, channel.lo, frame), 0, 1);
+    grid->addWidget(list_box(bind, w.*channel.lo, frame), 0, 1);
     grid->addWidget(caption(kMHz, frame), 0, 2);
-    QLineEdit* deviation = bind.text_box(channel.deviation, frame);
+    QLineEdit* deviation = bind.text_box(w.*channel.lo_error, frame);
     fit_characters(*deviation, kDeviationCharacters);
     add_row(*grid, 1, QStringLiteral("偏差"), deviation, kHz);
     grid->setColumnStretch(3, 1);
-    const std::pair<int, TextBox*> words[] = {{channel.low_reg, &channel.low_word},
-                                              {channel.low_reg + 1, &channel.high_word}};
     int row = 0;
-    for (const auto& [reg, box] : words) {
+    for (TextBox* box : {&(w.*channel.integer_word), &(w.*channel.fraction_word)}) {
         QLineEdit* edit = word_box(bind, *box, frame);
-        grid->addWidget(caption(register_name(reg), frame, edit), row, 4);
+        grid->addWidget(caption(register_name(w, *box), frame, edit), row, 4);
         grid->addWidget(edit, row++, 5);
     }
     return frame;
@@ -114,13 +104,8 @@ QGroupBox* lo_frame(Bindings& bind, const LoChannel& channel, QWidget* parent) {
 QGroupBox* frequency_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
     QGroupBox* frame = bind.frame(w.Frame8, page);
     auto* layout = new QHBoxLayout(frame);
-    const LoChannel channels[] = {
-        {w.Frame9, w.ch1bz, w.Ch1_Deviation, w.reg2_te, 2, w.reg3_te},
-        {w.Frame10, w.ch2bz, w.Ch2_Deviation, w.reg4_te, 4, w.reg5_te},
-        {w.Frame11, w.ch3bz, w.Ch3_Deviation, w.reg6_te, 6, w.reg7_te},
-    };
-    for (const LoChannel& channel : channels) {
-        layout->addWidget(lo_frame(bind, channel, frame), 1);
+    for (const Channel& channel : kChannels) {
+        layout->addWidget(lo_frame(bind, w, channel, frame), 1);
     }
     return frame;
 }
@@ -144,11 +129,10 @@ QGroupBox* output_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
     grid->addWidget(switch_frame(bind, w.Frame17, w.ACout, w.danduan, w.chafen, frame), 0, 0, 1, 2);
     grid->addWidget(switch_frame(bind, w.Frame15, w.DCout, w.Option2bit, w.Option4bit, frame), 0, 2,
                     1, 2);
-    const std::pair<int, TextBox*> words[] = {{8, &w.outmode}, {23, &w.Reg23Ctrl}};
     int column = 0;
-    for (const auto& [reg, box] : words) {
+    for (TextBox* box : {&w.outmode, &w.Reg23Ctrl}) {
         QLineEdit* edit = word_box(bind, *box, frame);
-        grid->addWidget(caption(register_name(reg), frame, edit), 1, column++, Qt::AlignRight);
+        grid->addWidget(caption(register_name(w, *box), frame, edit), 1, column++, Qt::AlignRight);
         grid->addWidget(edit, 1, column++, Qt::AlignLeft);
     }
     return frame;
@@ -161,7 +145,7 @@ QGroupBox* test_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
     for (CheckBox* check : {&w.ADC_ck, &w.D2S_ck, &w.Freq_ck}) {
         grid->addWidget(bind.check_box(*check, frame), row++, 0, 1, 2);
     }
-    add_row(*grid, row, register_name(40), word_box(bind, w.testmode, frame));
+    add_row(*grid, row, register_name(w, w.testmode), word_box(bind, w.testmode, frame));
     keep_to_top_left(*grid);
     return frame;
 }

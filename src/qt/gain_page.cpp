@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "qt/bindings.h"
 #include "qt/layout_helpers.h"
@@ -34,31 +35,20 @@ constexpr int kGainColumn = 7;
 constexpr int kWordColumn = 11;
 constexpr int kColumnGap = 16;
 
-struct Channel {
-    Frame& frame;
-    CheckBox& agc_switch;
-    ComboBox& front_end;
-    ComboBox& agc;
-    ComboBox& ifa;
-    OptionButton& buffer;
-    TextBox& analog;
-    TextBox& digital;
-    int reg;
-    TextBox& word;
-};
-
-void add_lists(Bindings& bind, const Channel& channel, QGridLayout& grid, QWidget* frame) {
+void add_lists(Bindings& bind, Kv2841a& w, const Channel& channel, QGridLayout& grid,
+               QWidget* frame) {
     int column = 0;
     for (const QString& word : caption_words(kColumnCaptions)) {
         grid.addWidget(caption(word, frame), 0, column++, Qt::AlignLeft);
     }
     column = 0;
-    for (ComboBox* list : {&channel.front_end, &channel.agc, &channel.ifa}) {
+    for (ComboBox* list :
+         {&(w.*channel.front_end_gain), &(w.*channel.agc_gain), &(w.*channel.ifa_gain)}) {
         QComboBox* combo = bind.combo_box(*list, frame);
         fit_characters(*combo, kGainListCharacters);
         grid.addWidget(combo, 1, column++, Qt::AlignLeft);
     }
-    grid.addWidget(bind.option_button(channel.buffer, frame), 1, column);
+    grid.addWidget(bind.option_button(w.*channel.output_buffer, frame), 1, column);
 }
 
 // "模拟增益 [94] dBm": the box stands where the caption leaves its gap.
@@ -72,19 +62,19 @@ void add_gain_row(Bindings& bind, const char* row_caption, TextBox& box, int row
     grid.addWidget(caption(words.value(1), frame), row, kGainColumn + 2);
 }
 
-QGroupBox* channel_frame(Bindings& bind, const Channel& channel, QWidget* page) {
-    QGroupBox* frame = bind.frame(channel.frame, page);
+QGroupBox* channel_frame(Bindings& bind, Kv2841a& w, const Channel& channel, QWidget* page) {
+    QGroupBox* frame = bind.frame(w.*channel.gain_frame, page);
     auto* grid = page_grid(frame);
-    add_lists(bind, channel, *grid, frame);
+    add_lists(bind, w, channel, *grid, frame);
     grid->setColumnMinimumWidth(kSwitchColumn - 1, kColumnGap);
-    grid->addWidget(bind.check_box(channel.agc_switch, frame), 0, kSwitchColumn);
+    grid->addWidget(bind.check_box(w.*channel.agc_switch, frame), 0, kSwitchColumn);
     grid->setColumnMinimumWidth(kGainColumn - 1, kColumnGap);
-    add_gain_row(bind, kAnalogRow, channel.analog, 0, *grid, frame);
-    add_gain_row(bind, kDigitalRow, channel.digital, 1, *grid, frame);
+    add_gain_row(bind, kAnalogRow, w.*channel.analog_gain, 0, *grid, frame);
+    add_gain_row(bind, kDigitalRow, w.*channel.digital_gain, 1, *grid, frame);
     grid->setColumnMinimumWidth(kWordColumn - 1, kColumnGap);
-    QLineEdit* word = bind.text_box(channel.word, frame);
+    QLineEdit* word = bind.text_box(w.*channel.gain_word, frame);
     fit_characters(*word, kWordCharacters);
-    grid->addWidget(caption(register_name(channel.reg), frame, word), 0, kWordColumn, 2, 1);
+    grid->addWidget(caption(register_name(channel.gain_reg), frame, word), 0, kWordColumn, 2, 1);
     grid->addWidget(word, 0, kWordColumn + 1, 2, 1);
     // The room left over goes between the groups, not after the last.
     for (int gap : {kSwitchColumn - 1, kGainColumn - 1, kWordColumn - 1}) {
@@ -125,18 +115,10 @@ void align_switch_columns(const std::vector<QGroupBox*>& frames) {
 QWidget* gain_page(Bindings& bind, Kv2841a& w) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    const Channel channels[] = {
-        {w.Frame18, w.CH1_AGC_SW, w.CH1_RF_Gain, w.CH1_AGC_Gain, w.CH1_IFA_Gain, w.CH1_OBuffer,
-         w.CH1_AC_Gain, w.CH1_DC_Gain, 10, w.Reg10_Show},
-        {w.Frame14, w.CH2_AGC_SW, w.CH2_RF_Gain, w.CH2_AGC_Gain, w.CH2_IFA_Gain, w.CH2_OBuffer,
-         w.CH2_AC_Gain, w.CH2_DC_Gain, 11, w.Reg11_Show},
-        {w.Frame16, w.CH3_AGC_SW, w.CH3_RF_Gain, w.CH3_AGC_Gain, w.CH3_IFA_Gain, w.CH3_OBuffer,
-         w.CH3_AC_Gain, w.CH3_DC_Gain, 12, w.Reg12_Show},
-    };
     std::vector<QGroupBox*> frames;
-    for (const Channel& channel : channels) {
-        QGroupBox* frame = channel_frame(bind, channel, page);
-        if (&channel.frame == &w.Frame18) {
+    for (const Channel& channel : kChannels) {
+        QGroupBox* frame = channel_frame(bind, w, channel, page);
+        if (&channel == &kChannels.front()) {
             add_ifa_switch(bind, w, *frame);
         }
         layout->addWidget(frame);

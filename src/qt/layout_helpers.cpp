@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "panel/kv2841a.h"
+
 namespace kv::qt {
 
 namespace {
@@ -46,6 +48,10 @@ void keep_to_top_left(QGridLayout& grid) {
 
 QString register_name(int n) {
     return QStringLiteral("REG%1").arg(n);
+}
+
+QString register_name(const Kv2841a& w, const TextBox& box) {
+    return register_name(panel_register(w, box));
 }
 
 }  // namespace kv::qt

@@ -6,12 +6,16 @@ class QGridLayout;
 class QLabel;
 class QWidget;
 
+namespace kv {
+class Kv2841a;
+class TextBox;
+}  // namespace kv
+
 namespace kv::qt {
 
 // Units and captions the pages place beside their controls.
 inline constexpr char kMHz[] = "MHz";
 inline constexpr char kHz[] = "Hz";
-inline constexpr char kDbm[] = "dBm";
 
 // A caption beside a control; it names the control for the keyboard too.
 QLabel* caption(const QString& text, QWidget* parent, QWidget* buddy = nullptr);
@@ -28,5 +32,7 @@ void keep_to_top_left(QGridLayout& grid);
 
 // The name of register n, as the window labels it: "REG9".
 [[nodiscard]] QString register_name(int n);
+// The caption of a panel word box: the register it feeds.
+[[nodiscard]] QString register_name(const Kv2841a& w, const TextBox& box);
 
 }  // namespace kv::qt

@@ -39,18 +39,17 @@ void Session::press_arrow(Problems& /*problems*/) {
 // A tab shows its own page and leaves the focus in the sink; an unknown key
 // changes nothing.
 void Session::select_tab(Problems& problems) {
-    const std::array<const Frame*, 4> pages = {&w().Frame1, &w().Frame3, &w().Frame40, &w().Frame2};
-    const std::size_t tab = rng_.below(pages.size() + 1);
+    const std::size_t tab = rng_.below(kPages.size() + 1);
     const std::string key = "key" + std::to_string(tab + 1);
     const bool accepted = w().TabStrip1.select(key);
     note("tab " + key, accepted);
-    if (tab == pages.size()) {
+    if (tab == kPages.size()) {
         if (accepted) {
             problems.add("the tab strip took the unknown key " + key);
         }
         return;
     }
-    if (!accepted || !pages[tab]->visible() || !focus_ends_in_sink(platform_)) {
+    if (!accepted || !(w().*kPages[tab].frame).visible() || !focus_ends_in_sink(platform_)) {
         problems.add("tab " + key + " did not show its page with the focus in FocusSeter");
     }
 }

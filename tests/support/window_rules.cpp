@@ -11,8 +11,8 @@ namespace rules {
 void check_window(const Kv2841a& w, const Module& module, const WindowModel& model,
                   Problems& problems) {
     int pages = 0;
-    for (const Frame* page : {&w.Frame1, &w.Frame2, &w.Frame3, &w.Frame40}) {
-        pages += page->visible() ? 1 : 0;
+    for (const Page& page : kPages) {
+        pages += (w.*page.frame).visible() ? 1 : 0;
     }
     if (pages != 1) {
         problems.add(std::to_string(pages) + " pages are shown");

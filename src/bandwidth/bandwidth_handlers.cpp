@@ -1,24 +1,13 @@
-#include <array>
 #include <string_view>
 
 #include "bandwidth/bandwidth_word.h"
+#include "clock/crystals.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
 namespace kv {
 
 namespace {
-
-// The crystal's fields of REG1, by crystal index 1..7.
-constexpr std::array<CrystalFields, 7> kCrystalBits = {{
-    {0, 0, 1, 4},   // 40 MHz
-    {1, 0, 3, 4},   // 30
-    {0, 1, 0, 29},  // 25
-    {0, 0, 1, 4},   // 20
-    {0, 0, 1, 4},   // 19.2
-    {0, 1, 1, 15},  // 16.368
-    {0, 0, 1, 4},   // 10
-}};
 
 // The word a bandwidth handler writes into its channel's register, wide
 // (above 25 MHz, marked) or narrow (not marked). The threshold is strict.
@@ -43,14 +32,14 @@ void write_bandwidth_word(Kv2841a& w, const ComboBox& list, const BandwidthWord&
 }  // namespace
 
 void Kv2841a::reg1fuzhi() {
-    const int index = module_.cry_index;
-    if (index < 1 || index > static_cast<int>(kCrystalBits.size())) {
+    const Crystal* row = crystal_of_index(module_.cry_index);
+    if (row == nullptr) {
         // No word is defined for an index outside the crystal table.
         return;
     }
     const auto word = bandwidth_word(
         {text_value(Combo1.text()), text_value(Combo2.text()), text_value(Combo3.text())},
-        kCrystalBits[static_cast<std::size_t>(index - 1)]);
+        row->reg1);
     if (word) {
         write_word(reg1_te, *word);
     }
@@ -74,7 +63,7 @@ void Kv2841a::Combo3_Click() {
     LiveRegsList();
 }
 
-void Kv2841a::attach_panel() {
+void Kv2841a::attach_bandwidth() {
     Combo1.Click = [this] { Combo1_Click(); };
     Combo2.Click = [this] { Combo2_Click(); };
     Combo3.Click = [this] { Combo3_Click(); };

@@ -1,6 +1,8 @@
 #include <string>
 
+#include "clock/crystals.h"
 #include "panel/kv2841a.h"
+#include "panel/numbers.h"
 
 namespace kv {
 
@@ -54,7 +56,9 @@ void Kv2841a::combo_load() {
     for (ComboBox* list : {&ch1bz, &ch2bz, &ch3bz}) {
         fill(*list, {"1176", "1207", "1227", "1242", "1268", "1560", "1574.5", "1598"});
     }
-    fill(crylist, {"10", "16.368", "19.2", "20", "25", "30", "40"});
+    for (auto row = kCrystals.rbegin(); row != kCrystals.rend(); ++row) {
+        crylist.AddItem(number_text(row->mhz));
+    }
     for (ComboBox* list : {&CH1_RF_Gain, &CH2_RF_Gain, &CH3_RF_Gain}) {
         fill(*list, {"22", "31", "40", "49"});
     }
