@@ -5,6 +5,7 @@
 #include "clock/crystals.h"
 #include "clock/spin_divider.h"
 #include "files/register_list_decoding.h"
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 #include "panel/register_map.h"
@@ -12,24 +13,6 @@
 namespace kv {
 
 namespace {
-
-// The gain controls of one channel and the procedure a pick from its lists runs.
-struct GainChannel {
-    CheckBox Kv2841a::*agc_switch;
-    ComboBox Kv2841a::*front_end;
-    ComboBox Kv2841a::*agc;
-    ComboBox Kv2841a::*ifa;
-    void (Kv2841a::*picked)();
-};
-
-constexpr std::array<GainChannel, 3> kGainChannels = {{
-    {&Kv2841a::CH1_AGC_SW, &Kv2841a::CH1_RF_Gain, &Kv2841a::CH1_AGC_Gain, &Kv2841a::CH1_IFA_Gain,
-     &Kv2841a::CH1_RF_Gain_Click},
-    {&Kv2841a::CH2_AGC_SW, &Kv2841a::CH2_RF_Gain, &Kv2841a::CH2_AGC_Gain, &Kv2841a::CH2_IFA_Gain,
-     &Kv2841a::CH2_RF_Gain_Click},
-    {&Kv2841a::CH3_AGC_SW, &Kv2841a::CH3_RF_Gain, &Kv2841a::CH3_AGC_Gain, &Kv2841a::CH3_IFA_Gain,
-     &Kv2841a::CH3_RF_Gain_Click},
-}};
 
 // The dividers a spin offers, from its range and arrow step. The mirror maps
 // positions and dividers onto each other, both ways.
@@ -86,7 +69,7 @@ void apply_clock(Kv2841a& w, const DecodedSettings& s) {
     }
 }
 
-// As picks from the lists: each bandwidth handler and gain procedure runs.
+// As picks from the lists: each bandwidth and gain list's pick handler runs.
 void apply_lists(Kv2841a& w, const DecodedSettings& s) {
     if (s.bandwidths) {
         w.Combo1.set_text((*s.bandwidths)[0]);
@@ -96,23 +79,20 @@ void apply_lists(Kv2841a& w, const DecodedSettings& s) {
         w.Combo2_Click();
         w.Combo3_Click();
     }
-    const std::array<ComboBox*, 3> los = {&w.ch1bz, &w.ch2bz, &w.ch3bz};
-    for (std::size_t k = 0; k < los.size(); ++k) {
-        if (s.lo_mhz[k]) {
-            los[k]->set_text(*s.lo_mhz[k]);
-        }
-    }
     if (s.ifa_switch) {
         w.CH1_IFA_SW.set_value(*s.ifa_switch ? 1 : 0);
     }
-    for (std::size_t k = 0; k < kGainChannels.size(); ++k) {
+    for (std::size_t k = 0; k < kChannels.size(); ++k) {
+        const Channel& c = kChannels[k];
+        if (s.lo_mhz[k]) {
+            (w.*c.lo).set_text(*s.lo_mhz[k]);
+        }
         if (const auto& gains = s.gains[k]) {
-            const GainChannel& c = kGainChannels[k];
             (w.*c.agc_switch).set_value(gains->agc_switch ? 1 : 0);
-            (w.*c.front_end).set_text(gains->front_end);
-            (w.*c.agc).set_text(gains->agc);
-            (w.*c.ifa).set_text(gains->ifa);
-            (w.*c.picked)();
+            (w.*c.front_end_gain).set_text(gains->front_end);
+            (w.*c.agc_gain).set_text(gains->agc);
+            (w.*c.ifa_gain).set_text(gains->ifa);
+            (w.*c.front_end_gain).Click();
         }
     }
 }
