@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "batch/runner.h"
+#include "shell/version_text.h"
 
 int main(int argc, char** argv) {
     if (argc > 2) {
@@ -11,6 +12,10 @@ int main(int argc, char** argv) {
     }
     if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         std::cout << kv::batch::usage_text();
+        return kv::batch::kAllRan;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << kv::version_text("kv2841a-batch");
         return kv::batch::kAllRan;
     }
     kv::batch::Runner runner(std::cout, std::cerr);

@@ -13,3 +13,10 @@ set(KV_BUILD "18.1001")
 set(KV_RELEASE_YEAR 2018)
 set(KV_RELEASE_MONTH 10)
 set(KV_RELEASE_DAY 1)
+# The program's id on the desktop (desktop entry, icon, AppStream): the
+# maker's web domain reversed, then the program, as in com.korvane.kv2841a.
+string(REGEX REPLACE "^www\\." "" kv_maker_domain "${KV_MAKER_WEB}")
+string(REPLACE "." ";" kv_maker_domain "${kv_maker_domain}")
+list(REVERSE kv_maker_domain)
+list(JOIN kv_maker_domain "." kv_maker_domain)
+set(KV_DESKTOP_ID "${kv_maker_domain}.${PROJECT_NAME}")

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for the KV2841A register tool, builds it, and then
-# opens the window (run) or runs every test (test).
+# opens the window (run), runs every test (test) or makes the Debian package in
+# build/ (package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-wqy-microhei python3-fonttools xvfb xauth xdotool)
+          libbenchmark-dev fonts-wqy-microhei python3-fonttools xvfb xauth xdotool
+          librsvg2-bin help2man dpkg-dev lintian desktop-file-utils appstream x11-utils)
 
 install_missing() {
     local missing=()
@@ -46,8 +48,13 @@ case "${1:-}" in
         QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
         sanitized_test
         ;;
+    package)
+        install_missing
+        build
+        cpack --config build/CPackConfig.cmake -B build
+        ;;
     *)
-        echo "usage: scripts/kv.sh run|test" >&2
+        echo "usage: scripts/kv.sh run|test|package" >&2
         exit 2
         ;;
 esac

@@ -1,6 +1,5 @@
 #include "qt/desktop.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
@@ -38,12 +37,10 @@ void Desktop::show() {
     show_window(WindowName::Kv2841a);
 }
 
-void Desktop::open_at_start(const QStringList& arguments) {
-    if (arguments.size() < 2) {
-        return;
+void Desktop::open_at_start(const std::optional<std::string>& file) {
+    if (file) {
+        QTimer::singleShot(0, this, [this, path = *file] { open_file(path); });
     }
-    const std::string path = QFile::encodeName(arguments[1]).toStdString();
-    QTimer::singleShot(0, this, [this, path] { open_file(path); });
 }
 
 // A file opened from outside the window, while the window is shown.

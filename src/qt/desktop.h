@@ -2,8 +2,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "panel/platform.h"
@@ -38,9 +38,9 @@ public:
 
     // Shows the configuration window; the application has been started.
     void show();
-    // Opens the file the program was started with (the first argument after
-    // the program's name, when there is one) once the window is up.
-    void open_at_start(const QStringList& arguments);
+    // Opens the file the program was started with, if any, once the window
+    // is up.
+    void open_at_start(const std::optional<std::string>& file);
 
     [[nodiscard]] ConfigWindow& config_window() { return *config_; }
     // The puzzle window while it is shown, or null.

@@ -307,7 +307,7 @@ TEST_F(DesktopTest, AFileDroppedOntoARegisterBoxOpens) {
 TEST_F(DesktopTest, TheFileNamedAtStartOpensOnceTheWindowIsUp) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    desktop.open_at_start({"kv2841a", write_list(folder)});
+    desktop.open_at_start(write_list(folder).toStdString());
     EXPECT_EQ(w().Text1[2].text(), "32178");
     EXPECT_TRUE(QTest::qWaitFor([this] { return w().Text1[2].text() == "2B230"; }));
 }
