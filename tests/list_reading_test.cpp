@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -23,8 +22,20 @@ std::vector<std::string> with(std::vector<std::string> words, int n, std::string
     return words;
 }
 
-std::string replaced(std::string text, const std::string& pattern, const std::string& by) {
-    return std::regex_replace(text, std::regex(pattern), by);
+// Every `from` in the text replaced by `to`.
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// Each CR LF line of the text between a prefix and a suffix.
+std::string framed_lines(const std::string& text, const std::string& prefix,
+                         const std::string& suffix) {
+    return prefix + replaced(text.substr(0, text.size() - 2), "\r\n", suffix + "\r\n" + prefix) +
+           suffix + "\r\n";
 }
 
 std::string lower(std::string text) {
@@ -61,11 +72,7 @@ std::vector<GoodRow> good_rows() {
         {"SpiByteOrderMark", "\xEF\xBB\xBF" + spi, ListLayout::Spi, words, {}},
         {"CLfLowerCase", lower(replaced(c, "\r\n", "\n")), ListLayout::C, words, {}},
         {"CNoFinalLineEnd", c.substr(0, c.size() - 2), ListLayout::C, words, {}},
-        {"CIndentedTrailingBlanks",
-         replaced(c, "0x(..),(.*)\r\n", "    0x$1,$2 \t\r\n"),
-         ListLayout::C,
-         words,
-         {}},
+        {"CIndentedTrailingBlanks", framed_lines(c, "    ", " \t"), ListLayout::C, words, {}},
         {"CBlankLinesAtEnd", c + "\r\n  \r\n", ListLayout::C, words, {}},
         {"NoLf", replaced(no, "\r\n", "\n"), ListLayout::No, words, {}},
         {"NoNoFinalLineEnd", no.substr(0, no.size() - 2), ListLayout::No, words, {}},
