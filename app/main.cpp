@@ -24,5 +24,6 @@ int main(int argc, char** argv) {
     application.start();
     kv::qt::Desktop desktop(platform, application);
     desktop.show();
+    desktop.open_at_start(command.file);
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "fileio/file_store.h"
+#include "fileio/regular_file.h"
 
 namespace kv::batch {
 
@@ -28,6 +29,9 @@ bool BatchPlatform::window_closed(WindowName window) const {
 
 MessageAnswer BatchPlatform::message_box(const Message& message) {
     messages_ << message.title << ": " << one_line(message.text) << '\n';
+    if (message.icon == MessageIcon::Warning) {
+        warning_ = one_line(message.text);
+    }
     return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
@@ -38,6 +42,10 @@ bool BatchPlatform::show_save_dialog(CommonDialog& dialog) {
     dialog.file_name = *next_name_;
     next_name_.reset();
     return true;
+}
+
+bool BatchPlatform::show_open_dialog(CommonDialog& dialog) {
+    return show_save_dialog(dialog);
 }
 
 bool BatchPlatform::plain_file_exists(const std::string& path) {
@@ -52,8 +60,16 @@ SaveResult BatchPlatform::save_file(const std::string& path, std::string_view by
     return result;
 }
 
+std::optional<std::string> BatchPlatform::take_warning() {
+    return std::exchange(warning_, std::nullopt);
+}
+
 std::optional<std::string> BatchPlatform::take_save_failure() {
     return std::exchange(save_failure_, std::nullopt);
+}
+
+ReadResult BatchPlatform::read_file(const std::string& path) {
+    return file_read::read_regular_file(path);
 }
 
 void BatchPlatform::set_focus(const Control&) {}

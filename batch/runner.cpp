@@ -14,10 +14,11 @@ namespace {
 
 constexpr std::string_view kGamePrefix = "MiniGame.";
 
-enum class Argument { None, Optional, Required };
+enum class Argument { None, Optional, Required, FileName };
 
 // The shape of each action's line: whether it names a control (for save, the
-// layout) and whether it takes an argument after it.
+// layout) and whether it takes an argument after it. A file name alone is the
+// rest of the line after the verb.
 struct Verb {
     std::string_view name;
     bool control;
@@ -29,7 +30,7 @@ constexpr Verb kVerbs[] = {
     {"paste", true, Argument::Optional}, {"click", true, Argument::None},
     {"up", true, Argument::None},        {"down", true, Argument::None},
     {"save", true, Argument::Required},  {"print", true, Argument::None},
-    {"dump", false, Argument::None},
+    {"open", false, Argument::FileName}, {"dump", false, Argument::None},
 };
 
 const Verb* find_verb(std::string_view name) {
@@ -49,6 +50,15 @@ bool ends_in_blank(const std::string& text) {
 // or argument, or a file name ending in blanks.
 std::optional<std::string> shape_problem(const Verb& verb, const ScriptLine& line) {
     const std::string action(verb.name);
+    if (verb.argument == Argument::FileName) {
+        if (line.rest.empty()) {
+            return action + " needs a file name";
+        }
+        if (ends_in_blank(line.rest)) {
+            return "the file name '" + line.rest + "' ends in blanks";
+        }
+        return std::nullopt;
+    }
     if (!verb.control && !line.control.empty()) {
         return "extra words after '" + action + "'";
     }
@@ -136,6 +146,9 @@ Runner::Result Runner::perform(const ScriptLine& line) {
     if (line.verb == "save") {
         return save(line);
     }
+    if (line.verb == "open") {
+        return open(line);
+    }
     bool in_game = false;
     Control* control = lookup(line.control, in_game);
     if (control == nullptr && in_game && app_.mini_game() == nullptr) {
@@ -196,6 +209,24 @@ Runner::Result Runner::save(const ScriptLine& line) {
     }
     if (auto failure = platform_.take_save_failure()) {
         return {Outcome::Refused, "save " + line.argument + " failed: " + *failure};
+    }
+    return {};
+}
+
+// The menu item "打开(O)" with the path chosen in its dialog. The path is the
+// rest of the line after "open".
+Runner::Result Runner::open(const ScriptLine& line) {
+    if (platform_.window_closed(WindowName::Kv2841a)) {
+        return {Outcome::Refused, "open: its window is not open"};
+    }
+    Kv2841a& w = app_.window();
+    platform_.answer_next_dialog(line.rest);
+    (void)platform_.take_warning();
+    if (!w.open_file.click()) {
+        return {Outcome::Refused, why_refused(w.open_file)};
+    }
+    if (auto warning = platform_.take_warning()) {
+        return {Outcome::Refused, "open " + line.rest + " failed: " + *warning};
     }
     return {};
 }

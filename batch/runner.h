@@ -35,6 +35,7 @@ private:
     Result perform(const ScriptLine& line);
     Result perform_on(const ScriptLine& line, Control& control);
     Result save(const ScriptLine& line);
+    Result open(const ScriptLine& line);
     Result type_into(Control& control, const std::string& text, bool paste);
     Result click(Control& control);
     Result pick(Control& control, const std::string& item);

@@ -35,6 +35,7 @@ std::optional<ScriptLine> parse_script_line(std::string_view line) {
     }
     ScriptLine parsed;
     parsed.verb = take_field(rest);
+    parsed.rest = skip_blanks(rest);
     parsed.control = take_field(rest);
     // After the blanks that separate it, the argument is the rest of the line
     // as written, blanks inside and at its end included.

@@ -15,6 +15,7 @@ actions of SCRIPT (standard input when omitted or "-"), one per line:
   up CONTROL, down CONTROL   one click on a spin arrow (VScroll_fbA)
   save spi|c|no PATH   save that layout to PATH, answering Yes to every question;
                        a PATH that ends in blanks is an error, not part of the name
+  open PATH            open the register list file PATH, as the menu item does
   print CONTROL        write the control's text or value
   dump                 write REGn, TAB, word, TAB, * (marked) or - for all 44
 CR, LF and CR LF each end a line. Blank lines and lines starting with # are

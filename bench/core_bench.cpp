@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "files/register_lists.h"
+#include "list_files.h"
 #include "panel/kv2841a.h"
 #include "preparations.h"
 #include "quiet_platform.h"
@@ -58,6 +60,21 @@ const Action kActions[] = {
     {"save_spi_list", nothing, [](Kv2841a& w, bool /*forth*/) { return w.save_reg_list.click(); }},
     {"save_c_list", nothing, [](Kv2841a& w, bool /*forth*/) { return w.SaveHexList.click(); }},
     {"save_no_list", nothing, [](Kv2841a& w, bool /*forth*/) { return w.SaveTipList.click(); }},
+    {"open_spi_list", nothing,
+     [](Kv2841a& w, bool forth) {
+         next_file_to_open(w, spi_list, forth);
+         return w.open_file.click();
+     }},
+    {"open_c_list", nothing,
+     [](Kv2841a& w, bool forth) {
+         next_file_to_open(w, c_list, forth);
+         return w.open_file.click();
+     }},
+    {"open_no_list", nothing,
+     [](Kv2841a& w, bool forth) {
+         next_file_to_open(w, no_list, forth);
+         return w.open_file.click();
+     }},
 };
 
 void run_action(benchmark::State& state, const Action& action) {

@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <string>
 
+#include "files/register_lists.h"
+#include "list_files.h"
 #include "panel/kv2841a.h"
 #include "preparations.h"
 #include "qt/config_window.h"
@@ -81,6 +83,11 @@ struct ShownWindow {
         qt::SpinArrows* spin = widget<qt::SpinArrows>(bar);
         QTest::mouseClick(upper ? spin->upper() : spin->lower(), Qt::LeftButton);
     }
+    // Ctrl+O, the open dialog answered with the next file at once.
+    void open(ListLayout layout, bool there) {
+        next_file_to_open(w, layout, there);
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    }
     // The arrow keys on a list pick the next or the previous item.
     void step_list(const ComboBox& list, bool down) const {
         QTest::keyClick(widget<QComboBox>(list), down ? Qt::Key_Down : Qt::Key_Up);
@@ -139,6 +146,9 @@ const WidgetAction kActions[] = {
      [](ShownWindow& s, bool /*forth*/) { s.click(s.w.SaveHexList); }},
     {"save_no_list", "key4", nothing,
      [](ShownWindow& s, bool /*forth*/) { s.click(s.w.SaveTipList); }},
+    {"open_spi_list", "key4", nothing, [](ShownWindow& s, bool forth) { s.open(spi_list, forth); }},
+    {"open_c_list", "key4", nothing, [](ShownWindow& s, bool forth) { s.open(c_list, forth); }},
+    {"open_no_list", "key4", nothing, [](ShownWindow& s, bool forth) { s.open(no_list, forth); }},
 };
 
 void run_action(benchmark::State& state, const WidgetAction& action) {

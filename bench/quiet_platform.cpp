@@ -2,13 +2,24 @@
 
 namespace kv::bench {
 
+namespace {
+
+constexpr const char* kFileName = "registers.txt";
+
+}  // namespace
+
 MessageAnswer QuietPlatform::message_box(const Message& message) {
     ++messages;
     return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
 bool QuietPlatform::show_save_dialog(CommonDialog& dialog) {
-    dialog.file_name = "registers.txt";
+    dialog.file_name = kFileName;
+    return true;
+}
+
+bool QuietPlatform::show_open_dialog(CommonDialog& dialog) {
+    dialog.file_name = kFileName;
     return true;
 }
 
@@ -19,6 +30,10 @@ bool QuietPlatform::plain_file_exists(const std::string& /*path*/) {
 SaveResult QuietPlatform::save_file(const std::string& /*path*/, std::string_view bytes) {
     bytes_saved += bytes.size();
     return {true, {}};
+}
+
+ReadResult QuietPlatform::read_file(const std::string& /*path*/) {
+    return {true, file_bytes, {}};
 }
 
 void QuietPlatform::set_focus(const Control& control) {

@@ -12,7 +12,7 @@ cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKV_BUILD_FUZZ=ON -DKV_BU
       -DKV_BUILD_GUI=OFF
 cmake --build build-fuzz -j"$(nproc)"
 
-for target in numbers typing; do
+for target in numbers typing list_reading; do
     mkdir -p "build-fuzz/corpus/$target" build-fuzz/findings
     "build-fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=1024 \
         -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ \

@@ -100,6 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
         RunRow{"SaveWithoutName", "save spi\n", kUnreadableLine, "line 1: save spi needs"},
         RunRow{"SaveNameEndingInBlanks", "save spi regs.txt   \n", kUnreadableLine,
                "line 1: the file name 'regs.txt   ' ends in blanks"},
+        RunRow{"OpenWithoutName", "open  \n", kUnreadableLine, "line 1: open needs a file name"},
+        RunRow{"OpenMissingFile", "open /nonexistent-kv2841a/regs.txt\n", kSomeRefused,
+               "line 1: refused: "},
         RunRow{"EveryKeyDiscarded", "type Combo1 40\n", kSomeRefused,
                "line 1: refused: Combo1 discarded every key"},
         RunRow{"SaveIntoMissingFolder", "dump\rsave c /nonexistent-kv2841a/regs.txt\r",
@@ -111,9 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Runner, HelpNamesEveryAction) {
     const std::string help = usage_text();
-    for (const char* word :
-         {"pick", "type", "paste", "click", "up", "down", "save", "print", "dump", "Exit status",
-          "CR, LF and CR LF", "ends in blanks", "extra words", "save that wrote nothing"}) {
+    for (const char* word : {"pick", "type", "paste", "click", "up", "down", "save", "open",
+                             "print", "dump", "Exit status", "CR, LF and CR LF", "ends in blanks",
+                             "extra words", "save that wrote nothing"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
 }

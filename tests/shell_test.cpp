@@ -167,12 +167,16 @@ TEST_F(Shell, ExitLeavesAnOpenGameOpen) {
     EXPECT_EQ(platform.window_events, (std::vector<std::string>{"show MiniGame", "close Kv2841a"}));
 }
 
-TEST_F(Shell, OpenAndTipsDoNothing) {
-    EXPECT_FALSE(w.open_file.click());
+TEST_F(Shell, TipsDoNothing) {
     EXPECT_FALSE(w.munetips.click());
-    EXPECT_FALSE(w.open_file.enabled());
     EXPECT_FALSE(w.munetips.enabled());
     EXPECT_TRUE(platform.events.empty());
+}
+
+TEST_F(Shell, OpenShowsTheOpenDialog) {
+    EXPECT_TRUE(w.open_file.enabled());
+    ASSERT_TRUE(w.open_file.click());
+    EXPECT_EQ(platform.events, (std::vector<std::string>{"open dialog", "focus FocusSeter"}));
 }
 
 TEST_F(Shell, MenuSaveIsTheSpiListCommand) {

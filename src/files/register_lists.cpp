@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "files/list_text.h"
 #include "panel/utf8.h"
 
 namespace kv {
@@ -10,12 +11,6 @@ namespace kv {
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
-
-// Two upper-case hex digits of a register index, as the C list numbers its lines.
-std::string hex_index(std::size_t n) {
-    constexpr std::string_view digits = "0123456789ABCDEF";
-    return {digits[(n >> 4) & 0xF], digits[n & 0xF]};
-}
 
 // Characters first..first+count-1 (counted from 1) of a text; what lies beyond
 // its end is simply missing, so a short text gives a short or empty piece.

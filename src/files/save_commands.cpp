@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/list_dialog.h"
 #include "files/register_lists.h"
 #include "panel/kv2841a.h"
 
@@ -38,7 +39,7 @@ std::vector<std::string> register_texts(const Kv2841a& w) {
 void prepare_dialog(CommonDialog& dialog) {
     dialog.dialog_title = "保存文件";
     dialog.cancel_error = true;
-    dialog.filter = "Text_Files(*.txt)|*.txt";
+    dialog.filter = std::string(kTextFilesFilter);
 }
 
 // While an LO list is red its frequency does not fit, and the channel's words
@@ -116,6 +117,7 @@ void Kv2841a::attach_files() {
     save_reg_list.Click = [this] { save_reg_list_Click(); };
     SaveHexList.Click = [this] { SaveHexList_Click(); };
     SaveTipList.Click = [this] { SaveTipList_Click(); };
+    open_file.Click = [this] { open_file_Click(); };
 }
 
 }  // namespace kv

@@ -37,6 +37,9 @@ void Kv2841a::SetFocus(Control& control) {
 
 MessageAnswer Kv2841a::MsgBox(MessageIcon icon, MessageButtons buttons, std::string title,
                               std::string text) {
+    if (boxes_held_ > 0) {
+        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
     return platform_.message_box({icon, buttons, std::move(title), std::move(text)});
 }
 

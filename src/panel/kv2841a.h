@@ -186,6 +186,11 @@ public:
                                                   ch3bz.design_text()};
 
     // ---- register list files ----------------------------------------------
+    void open_file_Click();
+    // Opens a register list file: the settings that produce its words, then
+    // its words, as one action. A file that cannot be read as a register list
+    // is reported and changes nothing. False when nothing was opened.
+    bool open_register_list(const std::string& path);
     void save_file_Click();
     void save_reg_list_Click();
     void SaveHexList_Click();
@@ -197,6 +202,8 @@ public:
     // A modal box; lines of the text are joined by a line feed.
     MessageAnswer MsgBox(MessageIcon icon, MessageButtons buttons, std::string title,
                          std::string text);
+    // While held, MsgBox shows nothing and answers OK (Yes to a question).
+    void hold_message_boxes(bool hold) { boxes_held_ += hold ? 1 : -1; }
     // Writes a register word into a box when the value has a word form; a value
     // outside 0..FFFFF is refused and nothing is written. False when refused.
     static bool write_word(TextBox& box, std::int64_t value);
@@ -217,6 +224,7 @@ private:
     Platform& platform_;
     std::vector<Control*> controls_;
     const Control* focused_ = nullptr;
+    int boxes_held_ = 0;
 };
 
 // A page: its tab and the frame the tab shows. The frames lie on top of each

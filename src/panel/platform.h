@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,15 @@ struct SaveResult {
     std::string reason;  // why the file could not be written, for the person
 };
 
+struct ReadResult {
+    bool ok = false;
+    std::string bytes;   // the whole file when ok
+    std::string reason;  // why the file could not be read, for the person
+};
+
+// The largest file the program opens: a register list is about 1 KiB.
+inline constexpr std::size_t kLargestReadFile = std::size_t{1} << 20;
+
 // Everything the program asks of the world outside: modal boxes, the save
 // dialog, files, keyboard focus and windows. The desktop implements it with its
 // toolkit; tests answer from a script.
@@ -39,6 +49,9 @@ public:
     // Shows the save dialog; false when the person cancelled. On true the
     // chosen name is in dialog.file_name.
     virtual bool show_save_dialog(CommonDialog& dialog) = 0;
+    // Shows the open dialog, starting in dialog.init_dir; false when the person
+    // cancelled. On true the chosen name is in dialog.file_name.
+    virtual bool show_open_dialog(CommonDialog& dialog) = 0;
     // True when the name, followed through its links, is an existing regular
     // file, hidden ones included: the file a save would replace.
     virtual bool plain_file_exists(const std::string& path) = 0;
@@ -47,6 +60,10 @@ public:
     // its owner, group, mode and hard links, and after a failure an existing
     // file is byte for byte what it was. The reason names the cause.
     virtual SaveResult save_file(const std::string& path, std::string_view bytes) = 0;
+    // Reads a whole regular file of at most kLargestReadFile bytes. Folders,
+    // devices, pipes and larger files are refused with a reason, at once:
+    // reading never waits for a writer.
+    virtual ReadResult read_file(const std::string& path) = 0;
     virtual void set_focus(const Control& control) = 0;
     virtual void show_window(WindowName window) = 0;
     virtual void close_window(WindowName window) = 0;

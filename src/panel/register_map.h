@@ -21,6 +21,14 @@ inline constexpr std::array<std::string_view, 44> kDefaultWords = {
 // REG19's start word differs from the chip's power-on value 90308: its box
 // starts marked, and every reset marks it again.
 inline constexpr int kAlwaysMarkedRegister = 19;
+inline constexpr std::string_view kChipPowerOnWord19 = "90308";
+
+// The chip's own power-on word of register n, against which an opened file's
+// words are marked.
+[[nodiscard]] constexpr std::string_view chip_power_on_word(int n) {
+    return n == kAlwaysMarkedRegister ? kChipPowerOnWord19
+                                      : kDefaultWords[static_cast<std::size_t>(n)];
+}
 
 // The register boxes Text1(0)..Text1(43) with their start words.
 template <std::size_t... N>

@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWindow>
 
 #include "qt/config_window.h"
+#include "qt/file_drop.h"
 #include "qt/game_window.h"
 #include "qt/qt_platform.h"
 #include "shell/application.h"
@@ -22,6 +24,7 @@ Desktop::Desktop(QtPlatform& platform, Application& application)
     platform_.on_close_window = [this](WindowName window) { close_window(window); };
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Desktop::focus_moved);
     config_->installEventFilter(this);
+    new FileDrop(*config_, [this](const std::string& path) { open_file(path); });
 }
 
 Desktop::~Desktop() {
@@ -37,6 +40,19 @@ Desktop::~Desktop() {
 void Desktop::show() {
     show_window(WindowName::Kv2841a);
     config_->fit_to_screen();
+}
+
+void Desktop::open_at_start(const std::optional<std::string>& file) {
+    if (file) {
+        QTimer::singleShot(0, this, [this, path = *file] { open_file(path); });
+    }
+}
+
+// A file opened from outside the window, while the window is shown.
+void Desktop::open_file(const std::string& path) {
+    if (config_->isVisible()) {
+        application_.window().open_register_list(path);
+    }
 }
 
 void Desktop::show_window(WindowName window) {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "panel/platform.h"
 #include "qt/game_window.h"
@@ -16,6 +18,7 @@ class Application;
 namespace kv::qt {
 
 class ConfigWindow;
+class FileDrop;
 class QtPlatform;
 
 // The program on the desktop: the configuration window, the puzzle window
@@ -35,6 +38,9 @@ public:
 
     // Shows the configuration window; the application has been started.
     void show();
+    // Opens the file the program was started with, if any, once the window
+    // is up.
+    void open_at_start(const std::optional<std::string>& file);
 
     [[nodiscard]] ConfigWindow& config_window() { return *config_; }
     // The puzzle window while it is shown, or null.
@@ -51,6 +57,7 @@ private:
     void centre_on_config(QWidget& window) const;
     void focus_moved(QWindow* window);
     void quit_when_both_closed();
+    void open_file(const std::string& path);
 
     QtPlatform& platform_;
     Application& application_;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "fileio/file_store.h"
+#include "fileio/regular_file.h"
 #include "qt/bindings.h"
 #include "qt/file_filter.h"
 #include "qt/qt_text.h"
@@ -121,6 +122,26 @@ bool QtPlatform::show_save_dialog(CommonDialog& dialog) {
     return true;
 }
 
+// The dialog shows every kind of file the filter names; the procedure that
+// opens decides what it can read.
+bool QtPlatform::show_open_dialog(CommonDialog& dialog) {
+    const FocusReturn focus_return(owner_window());
+    QFileDialog box(owner_window(), to_qstring(dialog.dialog_title));
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setFileMode(QFileDialog::ExistingFile);
+    box.setNameFilter(qt_name_filter(dialog.filter));
+    box.setWindowModality(Qt::ApplicationModal);
+    show_whole_columns(box);
+    if (!dialog.init_dir.empty()) {
+        box.setDirectory(to_qstring(dialog.init_dir));
+    }
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
+        return false;
+    }
+    dialog.file_name = to_utf8(box.selectedFiles().constFirst());
+    return true;
+}
+
 bool QtPlatform::plain_file_exists(const std::string& path) {
     return file_store::plain_file_exists(path);
 }
@@ -136,6 +157,10 @@ QWidget* QtPlatform::owner_window() {
         last_owner_ = active;
     }
     return last_owner_.data();
+}
+
+ReadResult QtPlatform::read_file(const std::string& path) {
+    return file_read::read_regular_file(path);
 }
 
 void QtPlatform::set_focus(const Control& control) {

@@ -58,13 +58,12 @@ void Exit_Click(Kv2841a& w) {
     w.platform().close_window(WindowName::Kv2841a);
 }
 
-// "打开(O)" and "提示" have no action: they are shown greyed.
+// "提示" has no action: it is shown greyed.
 void attach_shell(Kv2841a& w) {
     w.edition.Click = [&w] { edition_Click(w); };
     w.about.Click = [&w] { about_Click(w); };
     w.Direction.Click = [&w] { Direction_Click(w); };
     w.exit.Click = [&w] { Exit_Click(w); };
-    w.open_file.set_enabled(false);
     w.munetips.set_enabled(false);
 }
 

@@ -75,7 +75,7 @@ void combo_load(Kv2841a& w) {
 }
 
 void tips(Kv2841a& w) {
-    w.Text1[19].set_tool_tip("上电默认值90308");
+    w.Text1[kAlwaysMarkedRegister].set_tool_tip("上电默认值" + std::string(kChipPowerOnWord19));
     w.Text1[28].set_tool_tip("上电默认值90C00");
     w.Text1[35].set_tool_tip("上电默认值90C00");
     for (ComboBox* list : {&w.ch1bz, &w.ch2bz, &w.ch3bz}) {

@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "modal_answerer.h"
 #include "qt/config_window.h"
@@ -287,6 +289,59 @@ TEST_F(DesktopTest, AWarningShowsTheWarningIcon) {
     platform.message_box({MessageIcon::Warning, MessageButtons::Ok, "警告", "regs.txt"});
     ASSERT_EQ(boxes.boxes.size(), 1U);
     EXPECT_EQ(boxes.boxes[0].icon, QMessageBox::Warning);
+}
+
+// The start image with channel 1 at 1400 MHz on the 40 MHz crystal, as an SPI list.
+QString write_list(const QTemporaryDir& folder) {
+    const QString path = folder.filePath("regs.txt");
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "FFF00\t00245\t2B230\t00000\t13A00\tE6664\t0F500\t66665\t318C2\t45300\t"
+        "9965E\tB145C\tB249C\t62625\t8AAFE\tFFF80\t5F910\t40077\t7C030\t90708\t"
+        "008B2\t420AE\t75541\tF7BDE\tFFF80\t5FA10\t40077\tFC030\t90C00\t4208D\t"
+        "75541\tFFF80\t5F910\t40077\t7C030\t90C00\t420A8\t75541\tEE296\t47002\t"
+        "00000\tFFFFD\tFFFFD\tFFFFD\t");
+    return path;
+}
+
+TEST_F(DesktopTest, CtrlOAndAPathTypedIntoTheDialogOpenTheList) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    boxes.file_names = {write_list(folder)};
+    QTest::keyClick(&config(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(boxes.dialogs.size(), 1U);
+    EXPECT_EQ(boxes.dialogs[0].title, "打开文件");
+    EXPECT_EQ(boxes.dialogs[0].filters,
+              QStringList({"Text_Files(*.txt) (*.txt)", "All_Files(*) (*)"}));
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget(w().Text1[2]))->text(), "2B230");
+    EXPECT_EQ(qobject_cast<QComboBox*>(widget(w().ch1bz))->currentText(), "1400");
+}
+
+TEST_F(DesktopTest, AFileDroppedOntoARegisterBoxOpens) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(write_list(folder))});
+    config().bindings().make_pages();
+    QWidget* target = widget(w().Text1[5]);
+    ASSERT_NE(target, nullptr);
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return w().Text1[5].text() == "E6664"; }));
+    EXPECT_EQ(w().crylist.text(), "40");
+}
+
+TEST_F(DesktopTest, TheFileNamedAtStartOpensOnceTheWindowIsUp) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    desktop.open_at_start(write_list(folder).toStdString());
+    EXPECT_EQ(w().Text1[2].text(), "32178");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return w().Text1[2].text() == "2B230"; }));
 }
 
 }  // namespace

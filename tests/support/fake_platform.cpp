@@ -13,18 +13,33 @@ MessageAnswer FakePlatform::message_box(const Message& message) {
     return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-bool FakePlatform::show_save_dialog(CommonDialog& dialog) {
-    dialogs.push_back(dialog);
-    events.emplace_back("dialog");
-    if (dialog_answers.empty() || !dialog_answers.front()) {
-        if (!dialog_answers.empty()) {
-            dialog_answers.pop_front();
+namespace {
+
+// The next answer of the queue into the dialog; false when it cancels.
+bool answer_dialog(std::deque<std::optional<std::string>>& queue, CommonDialog& dialog) {
+    if (queue.empty() || !queue.front()) {
+        if (!queue.empty()) {
+            queue.pop_front();
         }
         return false;
     }
-    dialog.file_name = *dialog_answers.front();
-    dialog_answers.pop_front();
+    dialog.file_name = *queue.front();
+    queue.pop_front();
     return true;
+}
+
+}  // namespace
+
+bool FakePlatform::show_save_dialog(CommonDialog& dialog) {
+    dialogs.push_back(dialog);
+    events.emplace_back("dialog");
+    return answer_dialog(dialog_answers, dialog);
+}
+
+bool FakePlatform::show_open_dialog(CommonDialog& dialog) {
+    dialogs.push_back(dialog);
+    events.emplace_back("open dialog");
+    return answer_dialog(dialog_answers, dialog);
 }
 
 bool FakePlatform::plain_file_exists(const std::string& path) {
@@ -38,6 +53,15 @@ SaveResult FakePlatform::save_file(const std::string& path, std::string_view byt
     }
     files[path] = std::string(bytes);
     return {true, {}};
+}
+
+ReadResult FakePlatform::read_file(const std::string& path) {
+    events.push_back("read " + path);
+    const auto file = files.find(path);
+    if (read_failure || file == files.end()) {
+        return {false, {}, read_failure.value_or("文件不存在")};
+    }
+    return {true, file->second, {}};
 }
 
 void FakePlatform::set_focus(const Control& control) {

@@ -17,25 +17,32 @@ class FakePlatform final : public Platform {
 public:
     MessageAnswer message_box(const Message& message) override;
     bool show_save_dialog(CommonDialog& dialog) override;
+    bool show_open_dialog(CommonDialog& dialog) override;
     bool plain_file_exists(const std::string& path) override;
     SaveResult save_file(const std::string& path, std::string_view bytes) override;
+    // A file of `files`; any other name, or every name while read_failure is
+    // set, is refused with read_failure (or "文件不存在").
+    ReadResult read_file(const std::string& path) override;
     void set_focus(const Control& control) override;
     void show_window(WindowName window) override;
     void close_window(WindowName window) override;
 
     // Answers for the next boxes; an empty queue answers OK, or Yes to a question.
     std::deque<MessageAnswer> answers;
-    // Names for the next save dialogs; nullopt cancels. An empty queue cancels.
+    // Names for the next save and open dialogs; nullopt cancels. An empty queue cancels.
     std::deque<std::optional<std::string>> dialog_answers;
     // The reason the next saves fail with, when set.
     std::optional<std::string> save_failure;
+    // The reason the next reads fail with, when set.
+    std::optional<std::string> read_failure;
 
     std::vector<Message> messages;
     std::vector<CommonDialog> dialogs;
     std::vector<std::string> focus;
     std::vector<std::string> window_events;
     // Everything above in the order it happened: "message <title>", "dialog",
-    // "save <path>", "focus <name>", "show <window>", "close <window>".
+    // "open dialog", "save <path>", "read <path>", "focus <name>", "show <window>", "close
+    // <window>".
     std::vector<std::string> events;
     std::map<std::string, std::string> files;
 };

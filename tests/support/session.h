@@ -47,6 +47,9 @@ public:
     [[nodiscard]] std::vector<std::string> step();
 
     [[nodiscard]] const SessionFigures& figures() const { return figures_; }
+    // The configuration window as the last action left it.
+    [[nodiscard]] const Kv2841a& window() const { return run_->app.window(); }
+    [[nodiscard]] const Module& module() const { return run_->app.module(); }
     // The last actions, oldest first.
     [[nodiscard]] const std::deque<std::string>& recent_actions() const { return recent_; }
 

@@ -1,0 +1,48 @@
+#include "list_files.h"
+
+#include <vector>
+
+#include "panel/register_map.h"
+#include "quiet_platform.h"
+
+namespace kv::bench {
+
+namespace {
+
+std::vector<std::string> texts_of(const Kv2841a& w) {
+    std::vector<std::string> texts;
+    for (const TextBox& box : w.Text1) {
+        texts.push_back(box.text());
+    }
+    return texts;
+}
+
+// Crystal, LOs, a bandwidth, gains, output and test switches, as a person sets them.
+std::vector<std::string> set_up_texts() {
+    QuietPlatform platform;
+    Module module;
+    Kv2841a w(module, platform);
+    w.Form_Load();
+    w.Freq_ck.click();
+    w.ADC_ck.click();
+    w.crylist.pick("40");
+    w.ch1bz.select_all();
+    w.ch1bz.type("1400");
+    w.ch3bz.pick("1598");
+    w.Combo2.pick("30");
+    w.CH2_RF_Gain.pick("49");
+    w.CH1_IFA_SW.click();
+    w.DCout.click();
+    w.VScroll_fbA.arrow_up();
+    return texts_of(w);
+}
+
+}  // namespace
+
+void next_file_to_open(Kv2841a& w, ListLayout layout, bool there) {
+    static const std::vector<std::string> set_up = set_up_texts();
+    static const std::vector<std::string> start(kDefaultWords.begin(), kDefaultWords.end());
+    static_cast<QuietPlatform&>(w.platform()).file_bytes = layout(there ? set_up : start);
+}
+
+}  // namespace kv::bench

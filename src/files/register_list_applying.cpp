@@ -1,0 +1,151 @@
+#include "files/register_list_applying.h"
+
+#include <array>
+
+#include "clock/crystals.h"
+#include "clock/spin_divider.h"
+#include "files/register_list_decoding.h"
+#include "panel/channels.h"
+#include "panel/kv2841a.h"
+#include "panel/numbers.h"
+#include "panel/register_map.h"
+
+namespace kv {
+
+namespace {
+
+// The dividers a spin offers, from its range and arrow step. The mirror maps
+// positions and dividers onto each other, both ways.
+std::vector<int> offered_dividers(const ScrollBar& spin) {
+    std::vector<int> dividers;
+    for (int p = spin.min(); p <= spin.max(); p += spin.small_change()) {
+        dividers.push_back(position_of(spin, p));
+    }
+    return dividers;
+}
+
+PanelOffers offers_of(const Kv2841a& w) {
+    return {w.Combo1.items(),
+            w.CH1_RF_Gain.items(),
+            w.CH1_AGC_Gain.items(),
+            w.CH1_IFA_Gain.items(),
+            offered_dividers(w.VScroll_reA),
+            offered_dividers(w.VScroll_reB),
+            offered_dividers(w.VScroll_fbA),
+            offered_dividers(w.VScroll_fbB),
+            offered_dividers(w.VScroll_SCfpb)};
+}
+
+void apply_switches(Kv2841a& w, const DecodedSettings& s) {
+    if (s.test) {
+        w.D2S_ck.set_value(s.test->d2s ? 1 : 0);
+        w.ADC_ck.set_value(s.test->adc ? 1 : 0);
+        w.Freq_ck.set_value(s.test->freq ? 1 : 0);
+    }
+    if (s.output) {
+        (s.output->single_ended ? w.danduan : w.chafen).set_value(true);
+        w.ACout.set_value(s.output->analog ? 1 : 0);
+        w.DCout.set_value(s.output->digital ? 1 : 0);
+    }
+    if (s.four_bit) {
+        (*s.four_bit ? w.Option4bit : w.Option2bit).set_value(true);
+    }
+}
+
+// The crystal moves the dividers to its row; the file's dividers follow.
+void apply_clock(Kv2841a& w, const DecodedSettings& s) {
+    if (s.crystal) {
+        w.VScroll_crystal.set_value(*s.crystal);
+    }
+    if (const auto& d = s.dividers) {
+        const std::array<std::pair<ScrollBar*, int>, 5> spins = {{{&w.VScroll_reA, d->re_a},
+                                                                  {&w.VScroll_reB, d->re_b},
+                                                                  {&w.VScroll_fbA, d->fb_a},
+                                                                  {&w.VScroll_fbB, d->fb_b},
+                                                                  {&w.VScroll_SCfpb, d->sc_fpb}}};
+        for (const auto& [spin, divider] : spins) {
+            spin->set_value(position_of(*spin, divider));
+        }
+    }
+}
+
+// As picks from the lists: each bandwidth and gain list's pick handler runs.
+void apply_lists(Kv2841a& w, const DecodedSettings& s) {
+    if (s.bandwidths) {
+        w.Combo1.set_text((*s.bandwidths)[0]);
+        w.Combo2.set_text((*s.bandwidths)[1]);
+        w.Combo3.set_text((*s.bandwidths)[2]);
+        w.Combo1_Click();
+        w.Combo2_Click();
+        w.Combo3_Click();
+    }
+    if (s.ifa_switch) {
+        w.CH1_IFA_SW.set_value(*s.ifa_switch ? 1 : 0);
+    }
+    for (std::size_t k = 0; k < kChannels.size(); ++k) {
+        const Channel& c = kChannels[k];
+        if (s.lo_mhz[k]) {
+            (w.*c.lo).set_text(*s.lo_mhz[k]);
+        }
+        if (const auto& gains = s.gains[k]) {
+            (w.*c.agc_switch).set_value(gains->agc_switch ? 1 : 0);
+            (w.*c.front_end_gain).set_text(gains->front_end);
+            (w.*c.agc_gain).set_text(gains->agc);
+            (w.*c.ifa_gain).set_text(gains->ifa);
+            (w.*c.front_end_gain).Click();
+        }
+    }
+}
+
+// Writes every register text the settings did not bring to the file's text.
+// A text that is neither what the settings gave nor the register's default
+// word is one no setting explains.
+void write_remaining(Kv2841a& w, const RegisterListFile& file, OpenReport& report) {
+    for (int n = 0; n < kRegisterCount; ++n) {
+        TextBox& box = w.Text1[static_cast<std::size_t>(n)];
+        const std::string& text = file.texts[static_cast<std::size_t>(n)];
+        if (box.text() == text) {
+            continue;
+        }
+        if (text != kDefaultWords[static_cast<std::size_t>(n)]) {
+            report.unexplained.push_back(n);
+        }
+        box.set_text(text);
+    }
+}
+
+void mark_against_chip(Kv2841a& w) {
+    for (int n = 0; n < kRegisterCount; ++n) {
+        w.mark_by_comparison(n, chip_power_on_word(n));
+    }
+}
+
+void report_crystals(const DecodedSettings& s, OpenReport& report) {
+    if (s.crystals_fitted.size() < 2 || !s.crystal) {
+        return;
+    }
+    for (const int crystal : s.crystals_fitted) {
+        report.crystals_fitted.push_back(number_text(crystal_of_index(crystal)->mhz));
+    }
+    report.crystal_chosen = number_text(crystal_of_index(*s.crystal)->mhz);
+}
+
+}  // namespace
+
+OpenReport apply_register_list(Kv2841a& w, const RegisterListFile& file) {
+    const DecodedSettings settings =
+        decode_settings(words_of(file.texts), offers_of(w), w.module().cry_index);
+    OpenReport report;
+    report.cut = file.cut_registers;
+    report_crystals(settings, report);
+    w.hold_message_boxes(true);
+    apply_switches(w, settings);
+    apply_clock(w, settings);
+    apply_lists(w, settings);
+    write_remaining(w, file, report);
+    w.hold_message_boxes(false);
+    mark_against_chip(w);
+    return report;
+}
+
+}  // namespace kv

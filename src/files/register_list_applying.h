@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "files/register_list_reading.h"
+
+namespace kv {
+
+class Kv2841a;
+
+// What opening a file leaves to say to the person.
+struct OpenReport {
+    std::vector<int> unexplained;  // registers whose file text no setting and no default gives
+    std::vector<std::string> crystals_fitted;  // crystals, in MHz, whose words are the file's
+    std::string crystal_chosen;                // set when more than one fitted
+    std::vector<int> cut;                      // C list words that may have lost characters
+};
+
+// Brings the window to the file: first the settings that produce its words,
+// through the window's own procedures and without their reminder boxes; then
+// every register whose text still differs gets the file's text, as a manual
+// entry would; last, every register is marked where its text differs from the
+// chip's power-on word.
+OpenReport apply_register_list(Kv2841a& w, const RegisterListFile& file);
+
+// The text of the box "提示" after opening, or "" when all is explained.
+[[nodiscard]] std::string open_summary(const OpenReport& report);
+
+}  // namespace kv

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# End to end on a real X display: open a register list with Ctrl+O (the path
+# typed into the open dialog, then Enter), and with the file named on the
+# command line; each time save the SPI list with Ctrl+S and compare it with the
+# list opened, so that every word on the register page is the file's.
+#
+#   open_with_keys.sh PATH/TO/kv2841a
+#
+# Runs itself again inside xvfb-run. Exits 77 (skipped) when xvfb-run or
+# xdotool is missing, except under CI, where that is a failure.
+set -euo pipefail
+
+readonly wait_seconds=20
+readonly title='KV2841A寄存器配置工具'
+
+# A set-up away from the start: the 40 MHz crystal (REG1, REG9 and the LO
+# words of the pre-divider 4), channel 1 at 1400 MHz (integer-N, REG2 and
+# REG3), 4-bit digital output (REG8) and a word typed by hand into REG13.
+readonly words=(
+    FFF00 00245 2B230 00000 0FB00 EB84F 0C400 51EB7 F7BC2 45300 9965E
+    B145C B249C 12345 8AAFE FFF80 5F910 40077 7C030 90708 008B2 420AE
+    75541 F7BDE FFF80 5FA10 40077 FC030 90C00 4208D 75541 FFF80 5F910
+    40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
+)
+
+app_pid=""
+work_dir=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work_dir/app.log" ]; then
+        echo "--- the program's output:" >&2
+        cat "$work_dir/app.log" >&2
+    fi
+    exit 1
+}
+
+window_named() {
+    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+stop_app() {
+    if [ -n "$app_pid" ]; then
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+        app_pid=""
+    fi
+}
+
+start_app() {
+    "$@" >>"$work_dir/app.log" 2>&1 &
+    app_pid=$!
+    local window
+    window=$(window_named "^${title}\$") || fail "the window \"$title\" did not appear"
+    [ -n "$window" ] || fail "the window \"$title\" did not appear"
+    xdotool windowfocus --sync "$window"
+}
+
+# Types a path into the file dialog of that title and presses Enter.
+answer_dialog() {
+    local dialog
+    dialog=$(window_named "^$1\$") || fail "no \"$1\" dialog"
+    [ -n "$dialog" ] || fail "no \"$1\" dialog"
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 10 "$2"
+    xdotool key Return
+}
+
+# Saves the SPI list with Ctrl+S and compares it with the file opened.
+expect_saved_as_opened() {
+    local saved=$1 size window
+    window=$(window_named "^${title}\$") || fail "the window \"$title\" is gone"
+    xdotool windowfocus --sync "$window"
+    xdotool key ctrl+s
+    answer_dialog '保存文件' "$saved"
+    size=$(stat -c %s "$work_dir/regs.txt")
+    local deadline=$((SECONDS + wait_seconds))
+    until [ -f "$saved" ] && [ "$(stat -c %s "$saved")" -ge "$size" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "no complete file at $saved"
+        sleep 0.1
+    done
+    cmp "$work_dir/regs.txt" "$saved" || fail "$2: the words differ from the file opened"
+    echo "$2: all 44 words are the file's"
+}
+
+on_display() {
+    local app=$1
+    work_dir=$2
+    unset QT_QPA_PLATFORM
+    export XDG_RUNTIME_DIR=$work_dir/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    trap stop_app EXIT
+    printf '%s\t' "${words[@]}" >"$work_dir/regs.txt"
+
+    start_app "$app"
+    xdotool key ctrl+o
+    answer_dialog '打开文件' "$work_dir/regs.txt"
+    # Opening tells of REG13, which no setting gives, in the box "提示".
+    local box
+    box=$(window_named '^提示$') || fail "opening showed no box \"提示\""
+    [ -n "$box" ] || fail "opening showed no box \"提示\""
+    xdotool windowfocus --sync "$box"
+    xdotool key Return
+    expect_saved_as_opened "$work_dir/after-ctrl-o.txt" "Ctrl+O"
+    stop_app
+
+    start_app "$app" "$work_dir/regs.txt"
+    box=$(window_named '^提示$') || fail "opening at start showed no box \"提示\""
+    xdotool windowfocus --sync "$box"
+    xdotool key Return
+    expect_saved_as_opened "$work_dir/after-start.txt" "kv2841a FILE"
+}
+
+main() {
+    if [ "${1:-}" = --on-display ]; then
+        shift
+        on_display "$@"
+        return
+    fi
+    [ $# -eq 1 ] && [ -x "$1" ] || fail "usage: open_with_keys.sh PATH/TO/kv2841a"
+    local tool
+    for tool in xvfb-run xdotool; do
+        if ! command -v "$tool" >/dev/null; then
+            [ -z "${CI:-}" ] || fail "$tool is missing (scripts/kv.sh installs it)"
+            echo "SKIPPED: $tool is missing; bash scripts/kv.sh test installs it"
+            exit 77
+        fi
+    done
+    work_dir=$(mktemp -d)
+    trap 'rm -rf "$work_dir"' EXIT
+    timeout 110 xvfb-run -a -s '-screen 0 1366x768x24' \
+        bash "${BASH_SOURCE[0]}" --on-display "$(realpath "$1")" "$work_dir"
+}
+
+main "$@"

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "files/register_lists.h"
+#include "panel/kv2841a.h"
+#include "support/window_fixture.h"
+#include "support/window_state.h"
+
+// Opening a register list file at the window: the open dialog, what a bad file
+// tells the person (and that it changes nothing), and the window a good file
+// leaves behind.
+namespace kv::test {
+namespace {
+
+std::vector<std::string> register_texts_of(const Kv2841a& w) {
+    std::vector<std::string> out;
+    for (const TextBox& box : w.Text1) {
+        out.push_back(box.text());
+    }
+    return out;
+}
+
+std::vector<std::string> start_words() {
+    return {kDefaultWords.begin(), kDefaultWords.end()};
+}
+
+class Open : public LoadedWindow {
+protected:
+    // A window away from its start: another crystal, LO, gain and output.
+    void change_settings() {
+        ASSERT_TRUE(w.Freq_ck.click());
+        ASSERT_TRUE(w.ADC_ck.click());
+        ASSERT_TRUE(w.crylist.pick("40"));
+        ASSERT_TRUE(w.ch2bz.pick("1268"));
+        ASSERT_TRUE(w.CH3_RF_Gain.pick("22"));
+        ASSERT_TRUE(w.DCout.click());
+        platform.messages.clear();
+        platform.events.clear();
+    }
+};
+
+TEST_F(Open, DialogOffersTextAndAllFilesWhereTheLastFileWas) {
+    platform.dialog_answers = {"/boards/a/regs.txt", std::nullopt};
+    ASSERT_TRUE(w.save_reg_list.click());
+    ASSERT_TRUE(w.open_file.click());
+    ASSERT_EQ(platform.dialogs.size(), 2U);
+    const CommonDialog& dialog = platform.dialogs[1];
+    EXPECT_EQ(dialog.dialog_title, "打开文件");
+    EXPECT_EQ(dialog.filter, "Text_Files(*.txt)|*.txt|All_Files(*)|*");
+    EXPECT_EQ(dialog.init_dir, "/boards/a");
+    EXPECT_EQ(platform.focus.back(), "FocusSeter");
+}
+
+TEST_F(Open, TheOpenedFileIsWhereTheNextDialogsStart) {
+    platform.files["/boards/b/old.txt"] = spi_list(start_words());
+    platform.dialog_answers = {"/boards/b/old.txt", std::nullopt, std::nullopt};
+    ASSERT_TRUE(w.open_file.click());
+    ASSERT_TRUE(w.open_file.click());
+    ASSERT_TRUE(w.save_file.click());
+    EXPECT_EQ(platform.dialogs[1].init_dir, "/boards/b");
+    EXPECT_EQ(platform.dialogs[2].file_name, "/boards/b/old.txt");
+}
+
+TEST_F(Open, StartImageOpensSilently) {
+    change_settings();
+    platform.files["regs.txt"] = no_list(start_words());
+    ASSERT_TRUE(w.open_register_list("regs.txt"));
+    EXPECT_TRUE(platform.messages.empty());
+    for (int n = 0; n < kRegisterCount; ++n) {
+        EXPECT_EQ(reg(n), kDefaultWords[static_cast<std::size_t>(n)]) << n;
+    }
+    EXPECT_EQ(marked_registers(), std::vector<int>{19});
+}
+
+struct BadInput {
+    const char* name;
+    std::string bytes;         // the file, when it can be read
+    std::string read_failure;  // else why the platform cannot read it
+    std::string message;       // after "文件打开失败："
+};
+
+std::vector<BadInput> bad_inputs() {
+    const auto words = start_words();
+    std::string out_of_order = c_list(words);
+    out_of_order.replace(out_of_order.find("0x05,"), 5, "0x04,");
+    std::string control = no_list(words);
+    control.replace(control.find("FFFFD"), 1, "\x1b");
+    return {
+        {"NoLayout", "registers: FFF00 011D5\n", "",
+         "不是寄存器列表文件（SPI列表、.C列表或No.列表）"},
+        {"FewerRegisters", spi_list(std::vector<std::string>(words.begin(), words.end() - 1)), "",
+         "只有43个寄存器，应为44个"},
+        {"MoreRegisters", no_list(words) + "Reg44\t00000\r\n", "", "第45行：寄存器多于44个"},
+        {"CNumberOutOfOrder", out_of_order, "", "第6行：寄存器编号应为0x05"},
+        {"NotPrintable", control, "", "第42行：含有不可打印的字符"},
+        {"Folder", "", "这是一个文件夹", "这是一个文件夹"},
+        {"Unreadable", "", "没有读取权限", "没有读取权限"},
+        {"PipeOrDevice", "", "不是普通文件（设备、管道或套接字）",
+         "不是普通文件（设备、管道或套接字）"},
+        {"TooLarge", "", "文件大于1 MiB", "文件大于1 MiB"},
+    };
+}
+
+class OpenBadInput : public Open, public ::testing::WithParamInterface<BadInput> {};
+
+TEST_P(OpenBadInput, IsToldAndChangesNothing) {
+    const BadInput& bad = GetParam();
+    change_settings();
+    platform.files["/work/regs.txt"] = bad.bytes;
+    if (!bad.read_failure.empty()) {
+        platform.read_failure = bad.read_failure;
+    }
+    const std::string before = window_state(w, module);
+    platform.dialog_answers = {"/work/regs.txt"};
+    ASSERT_TRUE(w.open_file.click());
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].title, "警告");
+    EXPECT_EQ(platform.messages[0].text, "/work/regs.txt\n文件打开失败：" + bad.message);
+    EXPECT_EQ(window_state(w, module), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OpenBadInput, ::testing::ValuesIn(bad_inputs()),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// A state away from the start in every group: crystal, LOs, bandwidth, gains,
+// output and test switches.
+class OpenChanged : public Open {
+protected:
+    OpenChanged() {
+        change_settings();
+        EXPECT_TRUE(w.crylist.pick("30"));
+        w.ch1bz.select_all();
+        EXPECT_TRUE(w.ch1bz.type("1400.125"));
+        EXPECT_TRUE(w.Combo3.pick("40"));
+        EXPECT_TRUE(w.CH1_AGC_SW.click());
+        EXPECT_TRUE(w.CH1_AGC_Gain.pick("12"));
+        EXPECT_TRUE(w.CH1_IFA_SW.click());
+        EXPECT_TRUE(w.CH2_IFA_Gain.pick("8"));
+        EXPECT_TRUE(w.D2S_ck.click());
+        EXPECT_TRUE(w.danduan.click());
+        EXPECT_TRUE(w.Option2bit.click());
+        EXPECT_TRUE(w.VScroll_fbA.arrow_up());
+        texts = register_texts_of(w);
+    }
+
+    // Opens the bytes in a new window and saves them again in the layout given.
+    std::string opened_and_saved(const std::string& bytes, void (Kv2841a::*save)()) {
+        FakePlatform p;
+        Module m;
+        Kv2841a opened(m, p);
+        opened.Form_Load();
+        p.files["in.txt"] = bytes;
+        p.dialog_answers = {"out.txt"};
+        EXPECT_TRUE(opened.open_register_list("in.txt"));
+        EXPECT_TRUE(p.messages.empty()) << p.messages.front().text;
+        EXPECT_EQ(opened.crylist.text(), "30");
+        EXPECT_EQ(opened.ch1bz.text(), "1400.125");
+        EXPECT_EQ(opened.CH1_AGC_Gain.text(), "12");
+        EXPECT_EQ(opened.Combo3.text(), "40");
+        (opened.*save)();
+        return p.files["out.txt"];
+    }
+
+    std::vector<std::string> texts;
+};
+
+std::string lower_case(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+std::string without(std::string text, char c) {
+    std::erase(text, c);
+    return text;
+}
+
+TEST_F(OpenChanged, CListPastedBackFromFirmwareSource) {
+    const std::string pasted = lower_case(without(c_list(texts), '\r'));
+    ASSERT_EQ(pasted.substr(0, 21), "0x00,0x0f,0xff,0x00,\n");
+    EXPECT_EQ(opened_and_saved(pasted, &Kv2841a::SaveHexList_Click), c_list(texts));
+}
+
+TEST_F(OpenChanged, SpiListWithAFinalLineEndAdded) {
+    EXPECT_EQ(opened_and_saved(spi_list(texts) + "\n", &Kv2841a::save_reg_list_Click),
+              spi_list(texts));
+}
+
+TEST_F(OpenChanged, NoListWithItsCarriageReturnsRemoved) {
+    const std::string edited = without(no_list(texts), '\r');
+    ASSERT_EQ(edited.substr(0, 12), "Reg0\tFFF00\nR");
+    EXPECT_EQ(opened_and_saved(edited, &Kv2841a::SaveTipList_Click), no_list(texts));
+}
+
+TEST_F(Open, CrystalsThatFitAlikeAreToldAndTheRoundestLoWins) {
+    ASSERT_TRUE(w.Freq_ck.click());
+    ASSERT_TRUE(w.crylist.pick("20"));
+    w.ch2bz.select_all();
+    ASSERT_TRUE(w.ch2bz.type("1575.42"));
+    platform.files["gps.txt"] = spi_list(register_texts_of(w));
+    Module m;
+    Kv2841a opened(m, platform);
+    opened.Form_Load();
+    platform.messages.clear();
+    ASSERT_TRUE(opened.open_register_list("gps.txt"));
+    EXPECT_EQ(opened.crylist.text(), "20");
+    EXPECT_EQ(opened.ch2bz.text(), "1575.42");
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].title, "提示");
+    EXPECT_EQ(platform.messages[0].text, "符合的晶振：19.2、20 MHz，已选20 MHz");
+}
+
+TEST_F(Open, RegistersNoSettingGivesAreWrittenAndTold) {
+    auto words = start_words();
+    words[2] = "ABCDE";
+    words[13] = "12345";
+    words[30] = "abc";
+    platform.files["hand.txt"] = no_list(words);
+    ASSERT_TRUE(w.open_register_list("hand.txt"));
+    EXPECT_EQ(reg(2), "ABCDE");
+    EXPECT_EQ(reg(13), "12345");
+    EXPECT_EQ(reg(30), "abc");
+    EXPECT_EQ(marked_registers(), (std::vector<int>{2, 13, 19, 30}));
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text, "没有设置能得出的寄存器，已直接写入：REG2、REG13、REG30");
+}
+
+TEST_F(Open, CutCListWordsAreTold) {
+    auto words = start_words();
+    words[7] = "lo 1176";
+    platform.files["c.txt"] = c_list(words);
+    ASSERT_TRUE(w.open_register_list("c.txt"));
+    EXPECT_EQ(reg(7), "lo 11");
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text,
+              "没有设置能得出的寄存器，已直接写入：REG7\n.C列表中可能被截短的寄存器：REG7");
+}
+
+}  // namespace
+}  // namespace kv::test
