@@ -22,10 +22,38 @@ inline constexpr std::array<std::string_view, 44> kDefaultWords = {
 // starts marked, and every reset marks it again.
 inline constexpr int kAlwaysMarkedRegister = 19;
 
+// A register box's pop-up tip: the chip's power-on value of a register whose
+// start word differs from it.
+struct RegisterTip {
+    std::size_t reg;
+    std::string_view tip;
+};
+
+inline constexpr std::array<RegisterTip, 3> kRegisterTips = {{
+    {19, "上电默认值90308"},
+    {28, "上电默认值90C00"},
+    {35, "上电默认值90C00"},
+}};
+
+// The design of register box n: its tip, and the mark of REG19.
+constexpr Design register_design(std::size_t n) {
+    Design design{};
+    for (const RegisterTip& row : kRegisterTips) {
+        if (row.reg == n) {
+            design.tip = row.tip;
+        }
+    }
+    if (n == static_cast<std::size_t>(kAlwaysMarkedRegister)) {
+        design.back_color = kHighlight;
+    }
+    return design;
+}
+
 // The register boxes Text1(0)..Text1(43) with their start words.
 template <std::size_t... N>
 std::array<TextBox, sizeof...(N)> make_register_boxes(Control* page, std::index_sequence<N...>) {
-    return {TextBox{"Text1", page, std::string(kDefaultWords[N]), static_cast<int>(N)}...};
+    return {TextBox{"Text1", page, std::string(kDefaultWords[N]), register_design(N),
+                    static_cast<int>(N)}...};
 }
 
 inline std::array<TextBox, 44> make_register_boxes(Control* page) {
