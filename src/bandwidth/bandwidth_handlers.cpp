@@ -68,9 +68,6 @@ void attach_bandwidth(Kv2841a& w) {
     w.Combo1.Click = [&w] { Combo1_Click(w); };
     w.Combo2.Click = [&w] { Combo2_Click(w); };
     w.Combo3.Click = [&w] { Combo3_Click(w); };
-    for (ComboBox* list : {&w.Combo1, &w.Combo2, &w.Combo3}) {
-        list->KeyPress = discard_keystroke;
-    }
 }
 
 }  // namespace kv

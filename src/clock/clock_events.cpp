@@ -17,7 +17,6 @@ void attach_clock(Kv2841a& w) {
     w.reB.Click = [&w] { reB_Click(w); };
     w.VScroll_crystal.Change = [&w] { VScroll_crystal_Change(w); };
     w.crylist.Click = [&w] { crylist_Click(w); };
-    w.crylist.KeyPress = discard_keystroke;
 }
 
 }  // namespace kv

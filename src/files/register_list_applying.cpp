@@ -116,7 +116,7 @@ void write_remaining(Kv2841a& w, const RegisterListFile& file, OpenReport& repor
 
 void mark_against_chip(Kv2841a& w) {
     for (int n = 0; n < kRegisterCount; ++n) {
-        w.mark_by_comparison(n, chip_power_on_word(n));
+        w.mark_by_comparison(n, chip_power_on_word(static_cast<std::size_t>(n)));
     }
 }
 

@@ -1,7 +1,5 @@
 #include "gain/gain_display.h"
 
-#include "gain/gain.h"
-#include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
 namespace kv {
@@ -18,10 +16,6 @@ void show_gain_displays(const ComboBox& front_end, const ComboBox& agc, const Co
                          text_value(ifa.text()) + kOutputBufferGain;
     analog.set_text(number_text(total));
     digital.set_text(number_text(text_value(analog.text()) - kOutputBufferGain));
-}
-
-void CH1_Live_Gain(Kv2841a& w) {
-    show_gain_displays(w.CH1_RF_Gain, w.CH1_AGC_Gain, w.CH1_IFA_Gain, w.CH1_AC_Gain, w.CH1_DC_Gain);
 }
 
 }  // namespace kv

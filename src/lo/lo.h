@@ -5,18 +5,15 @@
 namespace kv {
 
 // The three channel LOs: REG2 to REG7 and the LO spacing warning.
-// Each procedure and handler has the name the window gives it.
+// Each procedure has the name the window gives it; the six handlers of the
+// LO lists are one.
 void FBIWARMING(Kv2841a& w);
 void callreg(Kv2841a& w);
 void cdreg2(Kv2841a& w);
 void cdreg4(Kv2841a& w);
 void cdreg6(Kv2841a& w);
-void ch1bz_Change(Kv2841a& w);
-void ch1bz_Click(Kv2841a& w);
-void ch2bz_Change(Kv2841a& w);
-void ch2bz_Click(Kv2841a& w);
-void ch3bz_Change(Kv2841a& w);
-void ch3bz_Click(Kv2841a& w);
+// The Change and Click of ch1bz, ch2bz and ch3bz.
+void LO_list_event(Kv2841a& w);
 
 // Attaches the handlers to their controls; the window's constructor calls it.
 void attach_lo(Kv2841a& w);

@@ -13,9 +13,6 @@ namespace kv {
 
 namespace {
 
-// The error box takes at most this many characters; the error is rounded to fit.
-constexpr std::size_t kErrorLength = 9;
-
 // Channels 2 and 3 take no pre-divider bits.
 std::uint32_t channel23_word(const LoDivider& divider, double /*pre_divider*/) {
     return channel23_lo_word(divider);
@@ -37,12 +34,11 @@ void compute_channel(Kv2841a& w, std::size_t n) {
     const double f = text_value(list.text());
     const double pre_divider = text_value(w.YFPB.text());
     const double xtal = text_value(w.crystal.text());
-    error_box.set_max_length(kErrorLength);
     if (const auto divider = lo_divider(f, xtal, pre_divider)) {
         Kv2841a::write_word(w.*channel.integer_word, kIntegerWords[n](*divider, pre_divider));
         Kv2841a::write_word(w.*channel.fraction_word, lo_fraction_word(*divider));
-        error_box.set_text(
-            fitted_number_text(lo_error_hz(*divider, f, xtal, pre_divider), kErrorLength));
+        error_box.set_text(fitted_number_text(lo_error_hz(*divider, f, xtal, pre_divider),
+                                              error_box.max_length()));
         list.set_back_color(kWindowBackground);
         w.lo_words_frequency[n] = number_text(f);
     } else {

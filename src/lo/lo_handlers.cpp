@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "lo/lo.h"
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
@@ -25,46 +26,19 @@ void FBIWARMING(Kv2841a& w) {
     }
 }
 
-void ch1bz_Change(Kv2841a& w) {
+// A change or a pick of any channel's LO list: the three channels' words,
+// then the spacing warning.
+void LO_list_event(Kv2841a& w) {
     callreg(w);
     FBIWARMING(w);
 }
 
-void ch1bz_Click(Kv2841a& w) {
-    callreg(w);
-    FBIWARMING(w);
-}
-
-void ch2bz_Change(Kv2841a& w) {
-    callreg(w);
-    FBIWARMING(w);
-}
-
-void ch2bz_Click(Kv2841a& w) {
-    callreg(w);
-    FBIWARMING(w);
-}
-
-void ch3bz_Change(Kv2841a& w) {
-    callreg(w);
-    FBIWARMING(w);
-}
-
-void ch3bz_Click(Kv2841a& w) {
-    callreg(w);
-    FBIWARMING(w);
-}
-
-// The LO lists take typed frequencies; the error boxes only show.
+// The LO lists take typed frequencies.
 void attach_lo(Kv2841a& w) {
-    w.ch1bz.Change = [&w] { ch1bz_Change(w); };
-    w.ch1bz.Click = [&w] { ch1bz_Click(w); };
-    w.ch2bz.Change = [&w] { ch2bz_Change(w); };
-    w.ch2bz.Click = [&w] { ch2bz_Click(w); };
-    w.ch3bz.Change = [&w] { ch3bz_Change(w); };
-    w.ch3bz.Click = [&w] { ch3bz_Click(w); };
-    for (TextBox* box : {&w.Ch1_Deviation, &w.Ch2_Deviation, &w.Ch3_Deviation}) {
-        box->KeyPress = discard_keystroke;
+    for (const Channel& channel : kChannels) {
+        ComboBox& list = w.*channel.lo;
+        list.Change = [&w] { LO_list_event(w); };
+        list.Click = [&w] { LO_list_event(w); };
     }
 }
 

@@ -12,11 +12,15 @@ std::string element_name(std::string name, int index) {
 
 }  // namespace
 
-Control::Control(ControlKind kind, std::string name, Control* container, int index)
+Control::Control(ControlKind kind, std::string name, Control* container, int index,
+                 const Design& design)
     : kind_(kind),
+      design_(design),
       name_(element_name(std::move(name), index)),
       index_(index),
-      container_(container) {
+      container_(container),
+      enabled_(design.enabled),
+      visible_(design.visible) {
     if (container_ != nullptr) {
         container_->children_.push_back(this);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -30,6 +31,33 @@ enum class ControlKind {
     StatusBar,
 };
 
+// The lists whose items start-up fills in; each list names the one it offers.
+enum class ItemList {
+    None,
+    Bandwidths,
+    LoFrequencies,
+    Crystals,
+    FrontEndGains,
+    AgcGains,
+    IfaGains
+};
+
+// What the window's design gives a control beyond its name, place and start
+// value, written where the control is declared. A control takes the facts its
+// kind has: locked and max_length a text box, discards_keys a text box or a
+// list, items a list. The tip and the items are start-up's to attach; the
+// others hold from the start.
+struct Design {
+    bool enabled = true;
+    bool visible = true;
+    bool locked = false;
+    bool discards_keys = false;
+    std::size_t max_length = 0;  // 0: no limit
+    Colour back_color = kWindowBackground;
+    std::string_view tip{};
+    ItemList items = ItemList::None;
+};
+
 // An event of a control: the window attaches one handler procedure to it.
 using Handler = std::function<void()>;
 // KeyPress hands the typed character code; a handler that sets it to 0 discards the key.
@@ -40,12 +68,15 @@ using KeyHandler = std::function<void(int& key_ascii)>;
 // not draw anything.
 class Control {
 public:
-    Control(ControlKind kind, std::string name, Control* container, int index = -1);
+    Control(ControlKind kind, std::string name, Control* container, int index = -1,
+            const Design& design = {});
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     [[nodiscard]] ControlKind kind() const { return kind_; }
+    // The facts the window's design gives the control.
+    [[nodiscard]] const Design& design() const { return design_; }
     // The name as the window spells it, "Text1(5)" for element 5 of an array.
     [[nodiscard]] const std::string& name() const { return name_; }
     [[nodiscard]] int index() const { return index_; }
@@ -85,12 +116,13 @@ protected:
 
 private:
     ControlKind kind_;
+    Design design_;
     std::string name_;
     int index_;
     Control* container_;
     std::vector<Control*> children_;
-    bool enabled_ = true;
-    bool visible_ = true;
+    bool enabled_;
+    bool visible_;
     std::string caption_;
     std::string tool_tip_;
 };

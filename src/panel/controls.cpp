@@ -6,7 +6,12 @@
 namespace kv {
 
 TextBox::TextBox(std::string name, Control* container, std::string text, int index)
-    : TextControl(ControlKind::TextBox, std::move(name), container, std::move(text), index) {}
+    : TextBox(std::move(name), container, std::move(text), Design{}, index) {}
+
+TextBox::TextBox(std::string name, Control* container, std::string text, const Design& design,
+                 int index)
+    : TextControl(ControlKind::TextBox, std::move(name), container, std::move(text), index, design),
+      locked_(design.locked) {}
 
 void TextBox::set_locked(bool locked) {
     if (locked_ != locked) {
@@ -25,8 +30,8 @@ bool TextBox::click() {
     return true;
 }
 
-ComboBox::ComboBox(std::string name, Control* container, std::string text)
-    : TextControl(ControlKind::ComboBox, std::move(name), container, std::move(text), -1) {}
+ComboBox::ComboBox(std::string name, Control* container, std::string text, const Design& design)
+    : TextControl(ControlKind::ComboBox, std::move(name), container, std::move(text), -1, design) {}
 
 void ComboBox::AddItem(std::string item) {
     items_.push_back(std::move(item));
@@ -87,8 +92,9 @@ bool CheckBox::click() {
     return true;
 }
 
-OptionButton::OptionButton(std::string name, Control* container, std::string caption, bool value)
-    : Control(ControlKind::OptionButton, std::move(name), container), value_(value) {
+OptionButton::OptionButton(std::string name, Control* container, std::string caption, bool value,
+                           const Design& design)
+    : Control(ControlKind::OptionButton, std::move(name), container, -1, design), value_(value) {
     set_caption(std::move(caption));
 }
 
@@ -165,8 +171,8 @@ bool ScrollBar::arrow_down() {
     return true;
 }
 
-Frame::Frame(std::string name, Control* container, std::string caption)
-    : Control(ControlKind::Frame, std::move(name), container) {
+Frame::Frame(std::string name, Control* container, std::string caption, const Design& design)
+    : Control(ControlKind::Frame, std::move(name), container, -1, design) {
     set_caption(std::move(caption));
 }
 

@@ -11,16 +11,13 @@
 
 namespace kv {
 
-// The KeyPress handler of every box and list that accepts no typing.
-inline void discard_keystroke(int& key_ascii) {
-    key_ascii = 0;
-}
-
 // Text box: a text the procedures read and write, a lock that refuses typing
 // and a length limit that cuts an assigned text.
 class TextBox final : public TextControl {
 public:
     TextBox(std::string name, Control* container, std::string text = {}, int index = -1);
+    TextBox(std::string name, Control* container, std::string text, const Design& design,
+            int index = -1);
 
     [[nodiscard]] bool locked() const { return locked_; }
     void set_locked(bool locked);
@@ -35,14 +32,15 @@ public:
     Handler Click;
 
 private:
-    bool locked_ = false;
+    bool locked_;
 };
 
 // Combo box: an edit part and an item list. A pick from the list raises Click
 // only; assigning the text raises Change only.
 class ComboBox final : public TextControl {
 public:
-    ComboBox(std::string name, Control* container, std::string text = {});
+    ComboBox(std::string name, Control* container, std::string text = {},
+             const Design& design = {});
 
     [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
     void AddItem(std::string item);
@@ -85,7 +83,8 @@ private:
 // deselects the others silently and raises its own Click.
 class OptionButton final : public Control {
 public:
-    OptionButton(std::string name, Control* container, std::string caption, bool value = false);
+    OptionButton(std::string name, Control* container, std::string caption, bool value = false,
+                 const Design& design = {});
 
     [[nodiscard]] bool value() const { return value_; }
     void set_value(bool value);
@@ -129,7 +128,7 @@ private:
 // Frame, label, command button and menu item: a caption, and a Click for the last two.
 class Frame final : public Control {
 public:
-    Frame(std::string name, Control* container, std::string caption);
+    Frame(std::string name, Control* container, std::string caption, const Design& design = {});
 };
 
 // Label: a caption, a background colour, and a Click for the puzzle cells.

@@ -6,26 +6,6 @@
 
 namespace kv {
 
-// What the window's design sets beyond the start texts: the display-only boxes
-// are locked, the frames of the test switches and the lists of the automatic
-// stages start disabled, YFPB is never shown and REG19 starts marked.
-void Kv2841a::apply_design_state() {
-    for (TextBox* box : {&reg1_te,  &reg2_te,    &reg3_te,    &reg4_te,    &reg5_te,   &reg6_te,
-                         &reg7_te,  &outmode,    &Reg23Ctrl,  &testmode,   &crystal,   &reA,
-                         &JXfreq,   &fbB,        &VCO,        &SCfpb,      &CYZfreq,   &YFPB,
-                         &reg9_val, &Reg10_Show, &Reg11_Show, &Reg12_Show, &FocusSeter}) {
-        box->set_locked(true);
-    }
-    for (Control* control :
-         std::initializer_list<Control*>{&Frame6, &Frame8, &Option2bit, &Option4bit, &CH1_AGC_Gain,
-                                         &CH2_AGC_Gain, &CH3_AGC_Gain, &CH1_IFA_Gain, &CH2_IFA_Gain,
-                                         &CH3_IFA_Gain, &CH1_OBuffer, &CH2_OBuffer, &CH3_OBuffer}) {
-        control->set_enabled(false);
-    }
-    YFPB.set_visible(false);
-    Text1[kAlwaysMarkedRegister].set_back_color(kHighlight);
-}
-
 Control* Kv2841a::find(std::string_view name) const {
     return find_control(controls_, name);
 }

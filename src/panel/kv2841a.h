@@ -15,6 +15,29 @@
 namespace kv {
 
 inline constexpr int kRegisterCount = 44;
+// A channel's LO error box takes at most this many characters; the error is
+// rounded to fit.
+inline constexpr std::size_t kLoErrorLength = 9;
+// The tip of the three LO lists.
+inline constexpr std::string_view kLoListTip = "可手动输入 范围1.1G-1.6G";
+
+// The designs that several controls share.
+// A box that refuses typing: it shows what the program computes.
+inline constexpr Design kLocked{.locked = true};
+// A box that shows a result and discards every keystroke, though not locked.
+inline constexpr Design kTakesNoTyping{.discards_keys = true};
+inline constexpr Design kDisabled{.enabled = false};
+inline constexpr Design kBandwidthList{.discards_keys = true, .items = ItemList::Bandwidths};
+inline constexpr Design kCrystalList{.discards_keys = true, .items = ItemList::Crystals};
+// The LO lists take a typed frequency.
+inline constexpr Design kLoList{.tip = kLoListTip, .items = ItemList::LoFrequencies};
+inline constexpr Design kLoErrorBox{.discards_keys = true, .max_length = kLoErrorLength};
+inline constexpr Design kFrontEndGainList{.discards_keys = true, .items = ItemList::FrontEndGains};
+// The AGC and IF-amplifier lists wait for their switches.
+inline constexpr Design kAgcGainList{
+    .enabled = false, .discards_keys = true, .items = ItemList::AgcGains};
+inline constexpr Design kIfaGainList{
+    .enabled = false, .discards_keys = true, .items = ItemList::IfaGains};
 
 // The configuration window of the KV2841A: every control by the name the window
 // gives it, the page switching, the register table and the helpers every
@@ -43,6 +66,10 @@ public:
 
     static constexpr std::string_view kCaption = "KV2841A寄存器配置工具";
 
+    // Each control is declared with its start text or value and the facts of
+    // its design (Design): locked, disabled, discarding keys, its tip and the
+    // items of its list.
+
     // ---- menus -----------------------------------------------------------
     MenuItem files{"files", nullptr, "文件(F)"};
     MenuItem open_file{"open_file", &files, "打开(O)", "Ctrl+O"};
@@ -61,8 +88,8 @@ public:
     TabStrip TabStrip1{"TabStrip1", page_tabs()};
     // The maker's line, the date and the time; the program puts them in.
     StatusBar StatusBar1;
-    TextBox FocusSeter{"FocusSeter", nullptr};
-    TextBox YFPB{"YFPB", nullptr, "1"};
+    TextBox FocusSeter{"FocusSeter", nullptr, "", kLocked};
+    TextBox YFPB{"YFPB", nullptr, "1", {.visible = false, .locked = true}};
     CommonDialog CommonDialog1;
 
     // ---- page "功能调节" ---------------------------------------------------
@@ -70,65 +97,65 @@ public:
     Frame Frame19{"Frame19", &Frame1, ""};
     CommandButton ResetAll{"ResetAll", &Frame19, "默 认"};
     Frame Frame7{"Frame7", &Frame1, "带宽选择"};
-    ComboBox Combo1{"Combo1", &Frame7, "10"};
-    ComboBox Combo2{"Combo2", &Frame7, "10"};
-    ComboBox Combo3{"Combo3", &Frame7, "10"};
-    TextBox reg1_te{"reg1_te", &Frame7, "011D5"};
+    ComboBox Combo1{"Combo1", &Frame7, "10", kBandwidthList};
+    ComboBox Combo2{"Combo2", &Frame7, "10", kBandwidthList};
+    ComboBox Combo3{"Combo3", &Frame7, "10", kBandwidthList};
+    TextBox reg1_te{"reg1_te", &Frame7, "011D5", kLocked};
     Frame Frame12{"Frame12", &Frame1, "晶振选择"};
-    ComboBox crylist{"crylist", &Frame12, "25"};
-    Frame Frame8{"Frame8", &Frame1, "频率调节"};
+    ComboBox crylist{"crylist", &Frame12, "25", kCrystalList};
+    Frame Frame8{"Frame8", &Frame1, "频率调节", kDisabled};
     Frame Frame9{"Frame9", &Frame8, "1通道本振"};
-    ComboBox ch1bz{"ch1bz", &Frame9, "1176"};
-    TextBox Ch1_Deviation{"Ch1_Deviation", &Frame9};
-    TextBox reg2_te{"reg2_te", &Frame9, "32178"};
-    TextBox reg3_te{"reg3_te", &Frame9, "28F5C"};
+    ComboBox ch1bz{"ch1bz", &Frame9, "1176", kLoList};
+    TextBox Ch1_Deviation{"Ch1_Deviation", &Frame9, "", kLoErrorBox};
+    TextBox reg2_te{"reg2_te", &Frame9, "32178", kLocked};
+    TextBox reg3_te{"reg3_te", &Frame9, "28F5C", kLocked};
     Frame Frame10{"Frame10", &Frame8, "2通道本振"};
-    ComboBox ch2bz{"ch2bz", &Frame10, "1574.5"};
-    TextBox Ch2_Deviation{"Ch2_Deviation", &Frame10};
-    TextBox reg4_te{"reg4_te", &Frame10, "0FB00"};
-    TextBox reg5_te{"reg5_te", &Frame10, "EB84F"};
+    ComboBox ch2bz{"ch2bz", &Frame10, "1574.5", kLoList};
+    TextBox Ch2_Deviation{"Ch2_Deviation", &Frame10, "", kLoErrorBox};
+    TextBox reg4_te{"reg4_te", &Frame10, "0FB00", kLocked};
+    TextBox reg5_te{"reg5_te", &Frame10, "EB84F", kLocked};
     Frame Frame11{"Frame11", &Frame8, "3通道本振"};
-    ComboBox ch3bz{"ch3bz", &Frame11, "1227"};
-    TextBox Ch3_Deviation{"Ch3_Deviation", &Frame11};
-    TextBox reg6_te{"reg6_te", &Frame11, "0C400"};
-    TextBox reg7_te{"reg7_te", &Frame11, "51EB7"};
-    Frame Frame6{"Frame6", &Frame1, "输出模式"};
+    ComboBox ch3bz{"ch3bz", &Frame11, "1227", kLoList};
+    TextBox Ch3_Deviation{"Ch3_Deviation", &Frame11, "", kLoErrorBox};
+    TextBox reg6_te{"reg6_te", &Frame11, "0C400", kLocked};
+    TextBox reg7_te{"reg7_te", &Frame11, "51EB7", kLocked};
+    Frame Frame6{"Frame6", &Frame1, "输出模式", kDisabled};
     Frame Frame17{"Frame17", &Frame6, ""};
     CheckBox ACout{"ACout", &Frame17, "模拟输出"};
     OptionButton danduan{"danduan", &Frame17, "单端输出"};
     OptionButton chafen{"chafen", &Frame17, "差分输出"};
     Frame Frame15{"Frame15", &Frame6, ""};
     CheckBox DCout{"DCout", &Frame15, "数字输出"};
-    OptionButton Option2bit{"Option2bit", &Frame15, "2Bit输出"};
-    OptionButton Option4bit{"Option4bit", &Frame15, "4Bit输出"};
-    TextBox outmode{"outmode", &Frame6, "318C2"};
-    TextBox Reg23Ctrl{"Reg23Ctrl", &Frame6, "F7BDE"};
+    OptionButton Option2bit{"Option2bit", &Frame15, "2Bit输出", false, kDisabled};
+    OptionButton Option4bit{"Option4bit", &Frame15, "4Bit输出", false, kDisabled};
+    TextBox outmode{"outmode", &Frame6, "318C2", kLocked};
+    TextBox Reg23Ctrl{"Reg23Ctrl", &Frame6, "F7BDE", kLocked};
     Frame Frame5{"Frame5", &Frame1, "TestMode开关"};
     CheckBox ADC_ck{"ADC_ck", &Frame5, "输出模式控制"};
     CheckBox D2S_ck{"D2S_ck", &Frame5, "单端差分控制"};
     CheckBox Freq_ck{"Freq_ck", &Frame5, "频率调节控制"};
-    TextBox testmode{"testmode", &Frame5, "00000"};
+    TextBox testmode{"testmode", &Frame5, "00000", kLocked};
 
     // ---- page "时钟调节" ---------------------------------------------------
     // The spin positions at design time match the design texts of the divider
     // boxes; the crystal spin stands away from 3 so that start-up moves it.
     Frame Frame3{"Frame3", nullptr, ""};
-    TextBox crystal{"crystal", &Frame3, "25"};
+    TextBox crystal{"crystal", &Frame3, "25", kLocked};
     ScrollBar VScroll_crystal{"VScroll_crystal", &Frame3, 1, 7, 1, 1};
-    TextBox reA{"reA", &Frame3, "2"};
+    TextBox reA{"reA", &Frame3, "2", {.locked = true, .tip = "可选1,2"}};
     ScrollBar VScroll_reA{"VScroll_reA", &Frame3, 1, 2, 1, 1};
-    TextBox reB{"reB", &Frame3, "1"};
+    TextBox reB{"reB", &Frame3, "1", {.tip = "可输入范围1-7"}};
     ScrollBar VScroll_reB{"VScroll_reB", &Frame3, 1, 7, 1, 7};
-    TextBox JXfreq{"JXfreq", &Frame3, "12.5"};
-    TextBox fbA{"fbA", &Frame3, "10"};
+    TextBox JXfreq{"JXfreq", &Frame3, "12.5", {.locked = true, .tip = "尽量接近10MHz"}};
+    TextBox fbA{"fbA", &Frame3, "10", {.tip = "可输入范围1-31"}};
     ScrollBar VScroll_fbA{"VScroll_fbA", &Frame3, 1, 31, 1, 22};
-    TextBox fbB{"fbB", &Frame3, "4"};
+    TextBox fbB{"fbB", &Frame3, "4", {.locked = true, .tip = "可选2,4"}};
     ScrollBar VScroll_fbB{"VScroll_fbB", &Frame3, 2, 4, 2, 2};
-    TextBox VCO{"VCO", &Frame3, "1"};
-    TextBox SCfpb{"SCfpb", &Frame3, "2"};
+    TextBox VCO{"VCO", &Frame3, "1", {.locked = true, .tip = "范围80-320MHz"}};
+    TextBox SCfpb{"SCfpb", &Frame3, "2", {.locked = true, .tip = "可选2,4,6,8"}};
     ScrollBar VScroll_SCfpb{"VScroll_SCfpb", &Frame3, 2, 8, 2, 8};
-    TextBox CYZfreq{"CYZfreq", &Frame3, "1"};
-    TextBox reg9_val{"reg9_val", &Frame3, "1"};
+    TextBox CYZfreq{"CYZfreq", &Frame3, "1", kLocked};
+    TextBox reg9_val{"reg9_val", &Frame3, "1", kLocked};
     CommandButton RessetAll2{"RessetAll2", &Frame3, "默 认"};
     Frame Frame4{"Frame4", &Frame3, "计算公式"};
 
@@ -136,32 +163,32 @@ public:
     Frame Frame40{"Frame40", nullptr, ""};
     Frame Frame18{"Frame18", &Frame40, "1通道增益控制"};
     CheckBox CH1_AGC_SW{"CH1_AGC_SW", &Frame18, "AGC自动开关", 1};
-    ComboBox CH1_RF_Gain{"CH1_RF_Gain", &Frame18, "40"};
-    ComboBox CH1_AGC_Gain{"CH1_AGC_Gain", &Frame18, "35"};
-    ComboBox CH1_IFA_Gain{"CH1_IFA_Gain", &Frame18, "16"};
-    OptionButton CH1_OBuffer{"CH1_OBuffer", &Frame18, "3dBm", true};
-    TextBox CH1_AC_Gain{"CH1_AC_Gain", &Frame18, "94"};
-    TextBox CH1_DC_Gain{"CH1_DC_Gain", &Frame18, "91"};
-    TextBox Reg10_Show{"Reg10_Show", &Frame18, "9965E"};
+    ComboBox CH1_RF_Gain{"CH1_RF_Gain", &Frame18, "40", kFrontEndGainList};
+    ComboBox CH1_AGC_Gain{"CH1_AGC_Gain", &Frame18, "35", kAgcGainList};
+    ComboBox CH1_IFA_Gain{"CH1_IFA_Gain", &Frame18, "16", kIfaGainList};
+    OptionButton CH1_OBuffer{"CH1_OBuffer", &Frame18, "3dBm", true, kDisabled};
+    TextBox CH1_AC_Gain{"CH1_AC_Gain", &Frame18, "94", kTakesNoTyping};
+    TextBox CH1_DC_Gain{"CH1_DC_Gain", &Frame18, "91", kTakesNoTyping};
+    TextBox Reg10_Show{"Reg10_Show", &Frame18, "9965E", kLocked};
     CheckBox CH1_IFA_SW{"CH1_IFA_SW", &Frame18, "IFA手动开关"};
     Frame Frame14{"Frame14", &Frame40, "2通道增益控制"};
     CheckBox CH2_AGC_SW{"CH2_AGC_SW", &Frame14, "AGC自动开关", 1};
-    ComboBox CH2_RF_Gain{"CH2_RF_Gain", &Frame14, "40"};
-    ComboBox CH2_AGC_Gain{"CH2_AGC_Gain", &Frame14, "33"};
-    ComboBox CH2_IFA_Gain{"CH2_IFA_Gain", &Frame14, "16"};
-    OptionButton CH2_OBuffer{"CH2_OBuffer", &Frame14, "3dBm", true};
-    TextBox CH2_AC_Gain{"CH2_AC_Gain", &Frame14, "92"};
-    TextBox CH2_DC_Gain{"CH2_DC_Gain", &Frame14, "89"};
-    TextBox Reg11_Show{"Reg11_Show", &Frame14, "B145C"};
+    ComboBox CH2_RF_Gain{"CH2_RF_Gain", &Frame14, "40", kFrontEndGainList};
+    ComboBox CH2_AGC_Gain{"CH2_AGC_Gain", &Frame14, "33", kAgcGainList};
+    ComboBox CH2_IFA_Gain{"CH2_IFA_Gain", &Frame14, "16", kIfaGainList};
+    OptionButton CH2_OBuffer{"CH2_OBuffer", &Frame14, "3dBm", true, kDisabled};
+    TextBox CH2_AC_Gain{"CH2_AC_Gain", &Frame14, "92", kTakesNoTyping};
+    TextBox CH2_DC_Gain{"CH2_DC_Gain", &Frame14, "89", kTakesNoTyping};
+    TextBox Reg11_Show{"Reg11_Show", &Frame14, "B145C", kLocked};
     Frame Frame16{"Frame16", &Frame40, "3通道增益控制"};
     CheckBox CH3_AGC_SW{"CH3_AGC_SW", &Frame16, "AGC自动开关", 1};
-    ComboBox CH3_RF_Gain{"CH3_RF_Gain", &Frame16, "40"};
-    ComboBox CH3_AGC_Gain{"CH3_AGC_Gain", &Frame16, "36"};
-    ComboBox CH3_IFA_Gain{"CH3_IFA_Gain", &Frame16, "16"};
-    OptionButton CH3_OBuffer{"CH3_OBuffer", &Frame16, "3dBm", true};
-    TextBox CH3_AC_Gain{"CH3_AC_Gain", &Frame16, "95"};
-    TextBox CH3_DC_Gain{"CH3_DC_Gain", &Frame16, "92"};
-    TextBox Reg12_Show{"Reg12_Show", &Frame16, "B249C"};
+    ComboBox CH3_RF_Gain{"CH3_RF_Gain", &Frame16, "40", kFrontEndGainList};
+    ComboBox CH3_AGC_Gain{"CH3_AGC_Gain", &Frame16, "36", kAgcGainList};
+    ComboBox CH3_IFA_Gain{"CH3_IFA_Gain", &Frame16, "16", kIfaGainList};
+    OptionButton CH3_OBuffer{"CH3_OBuffer", &Frame16, "3dBm", true, kDisabled};
+    TextBox CH3_AC_Gain{"CH3_AC_Gain", &Frame16, "95", kTakesNoTyping};
+    TextBox CH3_DC_Gain{"CH3_DC_Gain", &Frame16, "92", kTakesNoTyping};
+    TextBox Reg12_Show{"Reg12_Show", &Frame16, "B249C", kLocked};
 
     // ---- page "寄存器列表" -------------------------------------------------
     Frame Frame2{"Frame2", nullptr, ""};
@@ -215,7 +242,6 @@ public:
     void show_page(const Frame& page);
 
 private:
-    void apply_design_state();
     void attach_pages();
     void attach_table();
     void attach_files();

@@ -18,22 +18,54 @@ inline constexpr std::array<std::string_view, 44> kDefaultWords = {
     "FC030", "90C00", "4208D", "75541", "FFF80", "5F910", "40077", "7C030", "90C00",
     "420A8", "75541", "EE296", "47002", "00000", "FFFFD", "FFFFD", "FFFFD"};
 
-// REG19's start word differs from the chip's power-on value 90308: its box
-// starts marked, and every reset marks it again.
+// REG19's start word differs from the chip's power-on value: its box starts
+// marked, and every reset marks it again.
 inline constexpr int kAlwaysMarkedRegister = 19;
-inline constexpr std::string_view kChipPowerOnWord19 = "90308";
+
+// A register box's pop-up tip: the chip's power-on value of a register, where
+// the tool shows it.
+struct RegisterTip {
+    std::size_t reg;
+    std::string_view tip;
+};
+
+inline constexpr std::string_view kPowerOnTipLead = "上电默认值";
+inline constexpr std::array<RegisterTip, 3> kRegisterTips = {{
+    {19, "上电默认值90308"},
+    {28, "上电默认值90C00"},
+    {35, "上电默认值90C00"},
+}};
 
 // The chip's own power-on word of register n, against which an opened file's
-// words are marked.
-[[nodiscard]] constexpr std::string_view chip_power_on_word(int n) {
-    return n == kAlwaysMarkedRegister ? kChipPowerOnWord19
-                                      : kDefaultWords[static_cast<std::size_t>(n)];
+// words are marked: the word its tip names, or else its start word.
+[[nodiscard]] constexpr std::string_view chip_power_on_word(std::size_t n) {
+    for (const RegisterTip& row : kRegisterTips) {
+        if (row.reg == n) {
+            return row.tip.substr(kPowerOnTipLead.size());
+        }
+    }
+    return kDefaultWords[n];
+}
+
+// The design of register box n: its tip, and the mark of REG19.
+constexpr Design register_design(std::size_t n) {
+    Design design{};
+    for (const RegisterTip& row : kRegisterTips) {
+        if (row.reg == n) {
+            design.tip = row.tip;
+        }
+    }
+    if (n == static_cast<std::size_t>(kAlwaysMarkedRegister)) {
+        design.back_color = kHighlight;
+    }
+    return design;
 }
 
 // The register boxes Text1(0)..Text1(43) with their start words.
 template <std::size_t... N>
 std::array<TextBox, sizeof...(N)> make_register_boxes(Control* page, std::index_sequence<N...>) {
-    return {TextBox{"Text1", page, std::string(kDefaultWords[N]), static_cast<int>(N)}...};
+    return {TextBox{"Text1", page, std::string(kDefaultWords[N]), register_design(N),
+                    static_cast<int>(N)}...};
 }
 
 inline std::array<TextBox, 44> make_register_boxes(Control* page) {

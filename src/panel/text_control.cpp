@@ -15,11 +15,22 @@ constexpr int kPaste = 22;  // Ctrl+V
 }  // namespace
 
 TextControl::TextControl(ControlKind kind, std::string name, Control* container, std::string text,
-                         int index)
-    : Control(kind, std::move(name), container, index),
+                         int index, const Design& design)
+    : Control(kind, std::move(name), container, index, design),
       design_text_(text),
       text_(std::move(text)),
-      length_(utf8_length(text_)) {}
+      length_(utf8_length(text_)),
+      max_length_(design.max_length),
+      back_color_(design.back_color) {
+    if (design.discards_keys) {
+        KeyPress = discard_keystroke;
+    }
+}
+
+bool TextControl::discards_keys() const {
+    const auto* handler = KeyPress.target<void (*)(int&)>();
+    return handler != nullptr && *handler == &discard_keystroke;
+}
 
 void TextControl::set_text(std::string text) {
     text = cut_to_limit(std::move(text));

@@ -8,6 +8,11 @@
 
 namespace kv {
 
+// The KeyPress handler of every box and list that accepts no typing.
+inline void discard_keystroke(int& key_ascii) {
+    key_ascii = 0;
+}
+
 // The editable text shared by text boxes and combo boxes: the text, the caret
 // and selection (counted in characters), the length limit, the background
 // colour, and the person's editing. Assigning the text from a procedure raises
@@ -15,8 +20,10 @@ namespace kv {
 // character first, and a handler that sets the key to 0 discards that character.
 class TextControl : public Control {
 public:
-    TextControl(ControlKind kind, std::string name, Control* container, std::string text,
-                int index);
+    // A design that discards keys attaches discard_keystroke to KeyPress and a
+    // max_length limits the text from the start.
+    TextControl(ControlKind kind, std::string name, Control* container, std::string text, int index,
+                const Design& design);
 
     [[nodiscard]] const std::string& text() const { return text_; }
     [[nodiscard]] std::string printed_value() const override { return text_; }
@@ -47,6 +54,8 @@ public:
     bool raise_key_press(int& key_ascii);
 
     [[nodiscard]] virtual bool accepts_typing() const { return usable(); }
+    // True while KeyPress is discard_keystroke: the control accepts no typing.
+    [[nodiscard]] bool discards_keys() const;
 
     Handler Change;
     KeyHandler KeyPress;
@@ -65,8 +74,8 @@ private:
     std::size_t length_ = 0;  // characters in text_
     std::size_t sel_start_ = 0;
     std::size_t sel_length_ = 0;
-    std::size_t max_length_ = 0;  // 0: no limit
-    Colour back_color_ = kWindowBackground;
+    std::size_t max_length_;  // 0: no limit
+    Colour back_color_;
 };
 
 }  // namespace kv

@@ -14,8 +14,7 @@ constexpr int kQtLongestText = 32767;
 // A box that only shows a result: locked, or discarding every keystroke.
 // The Tab key passes it by; a click still reaches it.
 bool shows_a_result(const TextBox& box) {
-    const auto* handler = box.KeyPress.target<void (*)(int&)>();
-    return box.locked() || (handler != nullptr && *handler == &discard_keystroke);
+    return box.locked() || box.discards_keys();
 }
 
 void refresh_text_box(BoundLineEdit& edit, TextLink& link, const TextBox& box) {

@@ -1,18 +1,25 @@
+#include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "bandwidth/bandwidth.h"
-#include "clock/crystals.h"
 #include "panel/kv2841a.h"
-#include "panel/numbers.h"
+#include "window/list_items.h"
 #include "window/window.h"
 
 namespace kv {
 
 namespace {
 
-void fill(ComboBox& list, std::initializer_list<const char*> items) {
-    for (const char* item : items) {
-        list.AddItem(item);
+// The lists combo_load fills, in the order it fills them.
+constexpr std::array kFilledLists = {ItemList::Bandwidths, ItemList::LoFrequencies,
+                                     ItemList::Crystals,   ItemList::FrontEndGains,
+                                     ItemList::AgcGains,   ItemList::IfaGains};
+
+void fill(ComboBox& list, std::vector<std::string> items) {
+    for (std::string& item : items) {
+        list.AddItem(std::move(item));
     }
 }
 
@@ -51,43 +58,26 @@ void Form_Activate(Kv2841a& w) {
     w.SetFocus(w.FocusSeter);
 }
 
+// Fills the lists with the items their declarations name: the bandwidth
+// lists first, then the LO lists, the crystal list and the gain lists.
 void combo_load(Kv2841a& w) {
-    for (ComboBox* list : {&w.Combo1, &w.Combo2, &w.Combo3}) {
-        fill(*list, {"10", "20", "30", "40"});
-    }
-    for (ComboBox* list : {&w.ch1bz, &w.ch2bz, &w.ch3bz}) {
-        fill(*list, {"1176", "1207", "1227", "1242", "1268", "1560", "1574.5", "1598"});
-    }
-    for (auto row = kCrystals.rbegin(); row != kCrystals.rend(); ++row) {
-        w.crylist.AddItem(number_text(row->mhz));
-    }
-    for (ComboBox* list : {&w.CH1_RF_Gain, &w.CH2_RF_Gain, &w.CH3_RF_Gain}) {
-        fill(*list, {"22", "31", "40", "49"});
-    }
-    for (ComboBox* list : {&w.CH1_AGC_Gain, &w.CH2_AGC_Gain, &w.CH3_AGC_Gain}) {
-        for (int gain = 0; gain <= 63; ++gain) {
-            list->AddItem(std::to_string(gain));
+    for (const ItemList kind : kFilledLists) {
+        for (Control* control : w.controls()) {
+            auto* list = dynamic_cast<ComboBox*>(control);
+            if (list != nullptr && list->design().items == kind) {
+                fill(*list, list_items(kind));
+            }
         }
-    }
-    for (ComboBox* list : {&w.CH1_IFA_Gain, &w.CH2_IFA_Gain, &w.CH3_IFA_Gain}) {
-        fill(*list, {"0", "8", "16"});
     }
 }
 
+// Attaches the tips the controls' declarations give.
 void tips(Kv2841a& w) {
-    w.Text1[kAlwaysMarkedRegister].set_tool_tip("上电默认值" + std::string(kChipPowerOnWord19));
-    w.Text1[28].set_tool_tip("上电默认值90C00");
-    w.Text1[35].set_tool_tip("上电默认值90C00");
-    for (ComboBox* list : {&w.ch1bz, &w.ch2bz, &w.ch3bz}) {
-        list->set_tool_tip("可手动输入 范围1.1G-1.6G");
+    for (Control* control : w.controls()) {
+        if (!control->design().tip.empty()) {
+            control->set_tool_tip(std::string(control->design().tip));
+        }
     }
-    w.reA.set_tool_tip("可选1,2");
-    w.reB.set_tool_tip("可输入范围1-7");
-    w.fbA.set_tool_tip("可输入范围1-31");
-    w.fbB.set_tool_tip("可选2,4");
-    w.SCfpb.set_tool_tip("可选2,4,6,8");
-    w.JXfreq.set_tool_tip("尽量接近10MHz");
-    w.VCO.set_tool_tip("范围80-320MHz");
 }
 
 }  // namespace kv

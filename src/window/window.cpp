@@ -11,8 +11,8 @@
 
 namespace kv {
 
-// The window put together: the controls in the order they are declared, the
-// design state, and the handlers of every subsystem.
+// The window put together: the controls in the order they are declared, each
+// with its design, and the handlers of every subsystem.
 Kv2841a::Kv2841a(Module& module, Platform& platform)
     : StatusBar1{"StatusBar1", status_bar_panels()}, module_(module), platform_(platform) {
     for (Control* root : std::initializer_list<Control*>{&files, &help, &Direction, &TabStrip1,
@@ -22,7 +22,6 @@ Kv2841a::Kv2841a(Module& module, Platform& platform)
     for (const Page& page : kPages) {
         collect_controls(this->*page.frame, controls_);
     }
-    apply_design_state();
     attach_bandwidth(*this);
     attach_pages();
     attach_table();
