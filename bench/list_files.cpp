@@ -4,6 +4,7 @@
 
 #include "panel/register_map.h"
 #include "quiet_platform.h"
+#include "window/window.h"
 
 namespace kv::bench {
 
@@ -22,7 +23,7 @@ std::vector<std::string> set_up_texts() {
     QuietPlatform platform;
     Module module;
     Kv2841a w(module, platform);
-    w.Form_Load();
+    Form_Load(w);
     w.Freq_ck.click();
     w.ADC_ck.click();
     w.crylist.pick("40");

@@ -21,6 +21,7 @@
 #include "panel/utf8.h"
 #include "support/fake_platform.h"
 #include "support/window_state.h"
+#include "window/window.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ void check_opening(std::string_view bytes, const kv::ListReading& reading) {
     kv::test::FakePlatform platform;
     kv::Module module;
     kv::Kv2841a w(module, platform);
-    w.Form_Load();
+    Form_Load(w);
     const std::string before = kv::test::window_state(w, module);
     platform.files["fuzz.txt"] = std::string(bytes);
     const bool opened = w.open_register_list("fuzz.txt");

@@ -20,6 +20,7 @@
 #include "support/rule_checks.h"
 #include "support/session.h"
 #include "support/window_state.h"
+#include "window/window.h"
 
 // Save and open again: every window state reached by the random sessions, and
 // the hand-made corner states, saved in each layout and opened in a new window
@@ -191,7 +192,7 @@ std::vector<std::string> round_trip(const Kv2841a& original, const Module& modul
         FakePlatform platform;
         Module opened_module;
         Kv2841a opened(opened_module, platform);
-        opened.Form_Load();
+        Form_Load(opened);
         const std::string start = window_state(opened, opened_module);
         platform.files["regs.txt"] = layout.write(texts);
         const bool done = opened.open_register_list("regs.txt");
@@ -380,7 +381,7 @@ TEST(OpenRoundTrip, EveryCornerStateComesBack) {
         FakePlatform platform;
         Module module;
         Kv2841a w(module, platform);
-        w.Form_Load();
+        Form_Load(w);
         ASSERT_TRUE(w.Freq_ck.click());
         ASSERT_TRUE(w.ADC_ck.click());
         setup(w, module);

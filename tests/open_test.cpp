@@ -8,6 +8,7 @@
 #include "panel/kv2841a.h"
 #include "support/window_fixture.h"
 #include "support/window_state.h"
+#include "window/window.h"
 
 // Opening a register list file at the window: the open dialog, what a bad file
 // tells the person (and that it changes nothing), and the window a good file
@@ -151,7 +152,7 @@ protected:
         FakePlatform p;
         Module m;
         Kv2841a opened(m, p);
-        opened.Form_Load();
+        Form_Load(opened);
         p.files["in.txt"] = bytes;
         p.dialog_answers = {"out.txt"};
         EXPECT_TRUE(opened.open_register_list("in.txt"));
@@ -204,7 +205,7 @@ TEST_F(Open, CrystalsThatFitAlikeAreToldAndTheRoundestLoWins) {
     platform.files["gps.txt"] = spi_list(register_texts_of(w));
     Module m;
     Kv2841a opened(m, platform);
-    opened.Form_Load();
+    Form_Load(opened);
     platform.messages.clear();
     ASSERT_TRUE(opened.open_register_list("gps.txt"));
     EXPECT_EQ(opened.crylist.text(), "20");

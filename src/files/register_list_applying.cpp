@@ -75,9 +75,9 @@ void apply_lists(Kv2841a& w, const DecodedSettings& s) {
         w.Combo1.set_text((*s.bandwidths)[0]);
         w.Combo2.set_text((*s.bandwidths)[1]);
         w.Combo3.set_text((*s.bandwidths)[2]);
-        w.Combo1_Click();
-        w.Combo2_Click();
-        w.Combo3_Click();
+        w.Combo1.Click();
+        w.Combo2.Click();
+        w.Combo3.Click();
     }
     if (s.ifa_switch) {
         w.CH1_IFA_SW.set_value(*s.ifa_switch ? 1 : 0);
