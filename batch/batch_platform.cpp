@@ -30,7 +30,7 @@ bool BatchPlatform::window_closed(WindowName window) const {
 MessageAnswer BatchPlatform::message_box(const Message& message) {
     messages_ << message.title << ": " << one_line(message.text) << '\n';
     if (message.icon == MessageIcon::Warning) {
-        warning_ = one_line(message.text);
+        warning_ = message.text.substr(message.text.rfind('\n') + 1);
     }
     return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }

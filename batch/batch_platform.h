@@ -22,8 +22,8 @@ public:
     [[nodiscard]] bool window_closed(WindowName window) const;
     // Why the last save failed or was refused, once; nothing when none did.
     [[nodiscard]] std::optional<std::string> take_save_failure();
-    // The text of the last box with the warning icon, once; nothing when none
-    // was shown since.
+    // The last line of the last box with the warning icon, once; nothing when
+    // none was shown since.
     [[nodiscard]] std::optional<std::string> take_warning();
 
     MessageAnswer message_box(const Message& message) override;
