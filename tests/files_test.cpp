@@ -185,7 +185,6 @@ TEST_P(EachCommand, PreparesTheDialog) {
     ASSERT_EQ(platform.dialogs.size(), 1U);
     EXPECT_EQ(platform.dialogs[0].dialog_title, "保存文件");
     EXPECT_EQ(platform.dialogs[0].filter, "Text_Files(*.txt)|*.txt");
-    EXPECT_TRUE(platform.dialogs[0].cancel_error);
     EXPECT_EQ(platform.dialogs[0].file_name, "");
 }
 

@@ -14,7 +14,6 @@ namespace {
 // The open dialog starts where the last file was saved or opened.
 void prepare_open_dialog(CommonDialog& dialog) {
     dialog.dialog_title = "打开文件";
-    dialog.cancel_error = true;
     dialog.filter = std::string(kTextFilesFilter) + "|" + std::string(kAllFilesFilter);
     dialog.init_dir = std::filesystem::path(dialog.file_name).parent_path().string();
 }

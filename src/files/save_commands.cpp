@@ -38,7 +38,6 @@ std::vector<std::string> register_texts(const Kv2841a& w) {
 
 void prepare_dialog(CommonDialog& dialog) {
     dialog.dialog_title = "保存文件";
-    dialog.cancel_error = true;
     dialog.filter = std::string(kTextFilesFilter);
 }
 

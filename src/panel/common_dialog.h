@@ -12,7 +12,6 @@ struct CommonDialog {
     std::string filter;  // "description|pattern"
     std::string file_name;
     std::string init_dir;  // the folder an open dialog starts in; empty: the dialog's own
-    bool cancel_error = false;
 };
 
 }  // namespace kv
