@@ -13,9 +13,8 @@
 # Runs itself again inside xvfb-run. Exits 77 (skipped) when xvfb-run or
 # xdotool is missing, except under CI, where that is a failure.
 set -euo pipefail
+. "$(dirname "$0")/display.sh"
 
-readonly wait_seconds=20
-readonly title='KV2841A寄存器配置工具'
 readonly puzzle_title='MiniGame'
 readonly dialog_title='保存文件'
 readonly screen_width=1024 screen_height=600
@@ -31,22 +30,6 @@ readonly start_words=(
     75541 F7BDE FFF80 5FA10 40077 FC030 90C00 4208D 75541 FFF80 5F910
     40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
 )
-
-app_pid=""
-work_dir=""
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work_dir/app.log" ]; then
-        echo "--- the program's output:" >&2
-        cat "$work_dir/app.log" >&2
-    fi
-    exit 1
-}
-
-window_named() {
-    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
 
 # Prints "x y width height" of a window.
 geometry_of() {
@@ -119,20 +102,9 @@ save_and_compare() {
 }
 
 on_display() {
-    local app=$1 work=$2
-    work_dir=$work
-    unset QT_QPA_PLATFORM
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-    "$app" >"$work/app.log" 2>&1 &
-    app_pid=$!
-    trap 'kill "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true' EXIT
-
-    local window
-    window=$(window_named "^${title}\$") || fail "the window \"$title\" did not appear"
-    [ -n "$window" ] || fail "the window \"$title\" did not appear"
-    xdotool windowfocus --sync "$window"
+    use_display "$2"
+    start_app "$1"
+    local window=$app_window
 
     local x y width height
     read -r x y width height < <(geometry_of "$window")
@@ -169,24 +141,9 @@ on_display() {
 }
 
 main() {
-    if [ "${1:-}" = --on-display ]; then
-        shift
-        on_display "$@"
-        return
-    fi
     [ $# -eq 1 ] && [ -x "$1" ] || fail "usage: hands_on_display.sh PATH/TO/kv2841a"
-    local tool
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null; then
-            [ -z "${CI:-}" ] || fail "$tool is missing (scripts/kv.sh installs it)"
-            echo "SKIPPED: $tool is missing; bash scripts/kv.sh test installs it"
-            exit 77
-        fi
-    done
-    work_dir=$(mktemp -d)
-    trap 'rm -rf "$work_dir"' EXIT
-    timeout 110 xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" \
-        bash "${BASH_SOURCE[0]}" --on-display "$(realpath "$1")" "$work_dir"
+    need_tools xvfb-run xdotool
+    rerun_on_display 110 "${screen_width}x${screen_height}" "$1"
 }
 
-main "$@"
+run_test "$@"

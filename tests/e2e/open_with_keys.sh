@@ -9,9 +9,7 @@
 # Runs itself again inside xvfb-run. Exits 77 (skipped) when xvfb-run or
 # xdotool is missing, except under CI, where that is a failure.
 set -euo pipefail
-
-readonly wait_seconds=20
-readonly title='KV2841A寄存器配置工具'
+. "$(dirname "$0")/display.sh"
 
 # A set-up away from the start: the 40 MHz crystal (REG1, REG9 and the LO
 # words of the pre-divider 4), channel 1 at 1400 MHz (integer-N, REG2 and
@@ -22,39 +20,6 @@ readonly words=(
     75541 F7BDE FFF80 5FA10 40077 FC030 90C00 4208D 75541 FFF80 5F910
     40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
 )
-
-app_pid=""
-work_dir=""
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work_dir/app.log" ]; then
-        echo "--- the program's output:" >&2
-        cat "$work_dir/app.log" >&2
-    fi
-    exit 1
-}
-
-window_named() {
-    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
-
-stop_app() {
-    if [ -n "$app_pid" ]; then
-        kill "$app_pid" 2>/dev/null || true
-        wait "$app_pid" 2>/dev/null || true
-        app_pid=""
-    fi
-}
-
-start_app() {
-    "$@" >>"$work_dir/app.log" 2>&1 &
-    app_pid=$!
-    local window
-    window=$(window_named "^${title}\$") || fail "the window \"$title\" did not appear"
-    [ -n "$window" ] || fail "the window \"$title\" did not appear"
-    xdotool windowfocus --sync "$window"
-}
 
 # Types a path into the file dialog of that title and presses Enter.
 answer_dialog() {
@@ -85,11 +50,7 @@ expect_saved_as_opened() {
 
 on_display() {
     local app=$1
-    work_dir=$2
-    unset QT_QPA_PLATFORM
-    export XDG_RUNTIME_DIR=$work_dir/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    trap stop_app EXIT
+    use_display "$2"
     printf '%s\t' "${words[@]}" >"$work_dir/regs.txt"
 
     start_app "$app"
@@ -112,24 +73,9 @@ on_display() {
 }
 
 main() {
-    if [ "${1:-}" = --on-display ]; then
-        shift
-        on_display "$@"
-        return
-    fi
     [ $# -eq 1 ] && [ -x "$1" ] || fail "usage: open_with_keys.sh PATH/TO/kv2841a"
-    local tool
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null; then
-            [ -z "${CI:-}" ] || fail "$tool is missing (scripts/kv.sh installs it)"
-            echo "SKIPPED: $tool is missing; bash scripts/kv.sh test installs it"
-            exit 77
-        fi
-    done
-    work_dir=$(mktemp -d)
-    trap 'rm -rf "$work_dir"' EXIT
-    timeout 110 xvfb-run -a -s '-screen 0 1366x768x24' \
-        bash "${BASH_SOURCE[0]}" --on-display "$(realpath "$1")" "$work_dir"
+    need_tools xvfb-run xdotool
+    rerun_on_display 110 1366x768 "$1"
 }
 
-main "$@"
+run_test "$@"
