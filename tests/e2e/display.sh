@@ -7,6 +7,14 @@
 readonly wait_seconds=20
 readonly title='KV2841A寄存器配置工具'
 
+# The 44 start words of REG0 to REG43, in register order.
+readonly start_words=(
+    FFF00 011D5 32178 28F5C 0FB00 EB84F 0C400 51EB7 318C2 55700 9965E
+    B145C B249C 62625 8AAFE FFF80 5F910 40077 7C030 90708 008B2 420AE
+    75541 F7BDE FFF80 5FA10 40077 FC030 90C00 4208D 75541 FFF80 5F910
+    40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
+)
+
 app_pid=""
 app_window=""
 work_dir=""
@@ -81,6 +89,26 @@ start_app() {
     app_window=$(window_named "^${title}\$") || fail "the window \"$title\" did not appear"
     [ -n "$app_window" ] || fail "the window \"$title\" did not appear"
     xdotool windowfocus --sync "$app_window"
+}
+
+# Types PATH into the file dialog titled TITLE, whose file name field has
+# the focus when it opens, and presses Enter.
+answer_dialog() {
+    local dialog
+    dialog=$(window_named "^$1\$") || fail "no \"$1\" dialog"
+    [ -n "$dialog" ] || fail "no \"$1\" dialog"
+    xdotool windowfocus --sync "$dialog"
+    xdotool type --delay 10 "$2"
+    xdotool key Return
+}
+
+# Waits until FILE is there with SIZE bytes at least.
+wait_for_file() {
+    local deadline=$((SECONDS + wait_seconds))
+    until [ -f "$1" ] && [ "$(stat -c %s "$1")" -ge "$2" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "no complete file at $1"
+        sleep 0.1
+    done
 }
 
 stop_app() {

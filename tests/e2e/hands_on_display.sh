@@ -23,14 +23,6 @@ readonly step_x=${KV_STEP_X:-16} step_y=${KV_STEP_Y:-8}
 # The menu bar and the tab strip above the page, the status bar below it.
 readonly page_top=56 page_bottom_margin=28
 
-# The 44 start words of REG0 to REG43, in register order.
-readonly start_words=(
-    FFF00 011D5 32178 28F5C 0FB00 EB84F 0C400 51EB7 318C2 55700 9965E
-    B145C B249C 62625 8AAFE FFF80 5F910 40077 7C030 90708 008B2 420AE
-    75541 F7BDE FFF80 5FA10 40077 FC030 90C00 4208D 75541 FFF80 5F910
-    40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
-)
-
 # Prints "x y width height" of a window.
 geometry_of() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -73,29 +65,16 @@ use_version_item() {
 save_and_compare() {
     local window=$1 saved=$work_dir/regs.txt expected=$work_dir/expected.txt
     xdotool key ctrl+s
-    local dialog
-    dialog=$(window_named "^${dialog_title}\$") || fail "Ctrl+S opened no \"$dialog_title\" dialog"
-    [ -n "$dialog" ] || fail "Ctrl+S opened no \"$dialog_title\" dialog"
-    xdotool windowfocus --sync "$dialog"
-    xdotool type --delay 10 "$saved"
-    xdotool key Return
+    answer_dialog "$dialog_title" "$saved"
     local expected_size=$((${#start_words[@]} * 6))
     printf '%s\t' "${start_words[@]}" >"$expected"
-    local deadline=$((SECONDS + wait_seconds))
-    until [ -f "$saved" ] && [ "$(stat -c %s "$saved")" -ge "$expected_size" ]; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "no complete file at $saved after Enter"
-        sleep 0.1
-    done
+    wait_for_file "$saved" "$expected_size"
     cmp "$expected" "$saved" || fail "a word changed: the saved list differs from the start image"
     expect_focus_back "$window" "after the save dialog"
     # Two modal windows one after the other: the dialog, then the question
     # before replacing the file, answered No with Escape.
     xdotool key ctrl+s
-    dialog=$(window_named "^${dialog_title}\$") || fail "a second Ctrl+S opened no dialog"
-    [ -n "$dialog" ] || fail "a second Ctrl+S opened no dialog"
-    xdotool windowfocus --sync "$dialog"
-    xdotool type --delay 10 "$saved"
-    xdotool key Return
+    answer_dialog "$dialog_title" "$saved"
     window_named '^警告$' >/dev/null || fail "no question before replacing $saved"
     xdotool key Escape
     expect_focus_back "$window" "after the question before replacing"

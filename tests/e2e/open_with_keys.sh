@@ -21,16 +21,6 @@ readonly words=(
     40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
 )
 
-# Types a path into the file dialog of that title and presses Enter.
-answer_dialog() {
-    local dialog
-    dialog=$(window_named "^$1\$") || fail "no \"$1\" dialog"
-    [ -n "$dialog" ] || fail "no \"$1\" dialog"
-    xdotool windowfocus --sync "$dialog"
-    xdotool type --delay 10 "$2"
-    xdotool key Return
-}
-
 # Saves the SPI list with Ctrl+S and compares it with the file opened.
 expect_saved_as_opened() {
     local saved=$1 size window
@@ -39,11 +29,7 @@ expect_saved_as_opened() {
     xdotool key ctrl+s
     answer_dialog '保存文件' "$saved"
     size=$(stat -c %s "$work_dir/regs.txt")
-    local deadline=$((SECONDS + wait_seconds))
-    until [ -f "$saved" ] && [ "$(stat -c %s "$saved")" -ge "$size" ]; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "no complete file at $saved"
-        sleep 0.1
-    done
+    wait_for_file "$saved" "$size"
     cmp "$work_dir/regs.txt" "$saved" || fail "$2: the words differ from the file opened"
     echo "$2: all 44 words are the file's"
 }
