@@ -10,28 +10,10 @@
 # Runs itself again inside xvfb-run. Exits 77 (skipped) when xvfb-run, xdotool
 # or python3 is missing, except under CI, where that is a failure.
 set -euo pipefail
+. "$(dirname "$0")/display.sh"
 
-readonly wait_seconds=20
-readonly config_title='KV2841A寄存器配置工具'
 readonly game_title='MiniGame'
 readonly here=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
-
-app_pid=""
-work_dir=""
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work_dir/app.log" ]; then
-        echo "--- the program's output:" >&2
-        cat "$work_dir/app.log" >&2
-    fi
-    exit 1
-}
-
-# The id of the first shown window whose name matches, once it is there.
-window_named() {
-    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
-}
 
 focus() {
     xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
@@ -50,7 +32,7 @@ open_game() {
         xdotool key Return
         sleep 0.3
     done
-    window_named "$game_title" >/dev/null || fail "the puzzle window did not open"
+    window_named "^${game_title}\$" >/dev/null || fail "the puzzle window did not open"
 }
 
 # "退出" is the last item of the menu "文件(F)": Up from the first item wraps to it.
@@ -91,14 +73,11 @@ still_running_with() {
 # One order: ORDER is "FIRST_WINDOW:WAY,SECOND_WINDOW:WAY" or "config:WAY" alone.
 run_order() {
     order=$1
-    "$app" >"$work_dir/app.log" 2>&1 &
-    app_pid=$!
-    local config game=""
-    config=$(window_named "$config_title") || fail "$order: the window did not appear"
-    [ -n "$config" ] || fail "$order: the window did not appear"
+    start_app "$app"
+    local config=$app_window game=""
     if [[ $order == *,* ]]; then
         open_game "$config"
-        game=$(window_named "$game_title")
+        game=$(window_named "^${game_title}\$")
     fi
     local step window way
     local -a steps
@@ -109,7 +88,7 @@ run_order() {
         local id=$config other=$game_title
         if [ "$window" = game ]; then
             id=$game
-            other=$config_title
+            other=$title
         fi
         case $way in
             exit) [ "$window" = game ] && game_exit "$id" || config_exit "$id" ;;
@@ -126,11 +105,7 @@ run_order() {
 
 on_display() {
     app=$1
-    work_dir=$2
-    unset QT_QPA_PLATFORM
-    export XDG_RUNTIME_DIR=$work_dir/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    trap '[ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true' EXIT
+    use_display "$2"
     local order
     for order in config:exit config:wm \
         config:exit,game:exit config:wm,game:exit config:wm,game:wm config:exit,game:wm \
@@ -140,24 +115,9 @@ on_display() {
 }
 
 main() {
-    if [ "${1:-}" = --on-display ]; then
-        shift
-        on_display "$@"
-        return
-    fi
     [ $# -eq 1 ] && [ -x "$1" ] || fail "usage: close_windows.sh PATH/TO/kv2841a"
-    local tool
-    for tool in xvfb-run xdotool /usr/bin/python3; do
-        if ! command -v "$tool" >/dev/null; then
-            [ -z "${CI:-}" ] || fail "$tool is missing (scripts/kv.sh installs it)"
-            echo "SKIPPED: $tool is missing; bash scripts/kv.sh test installs it"
-            exit 77
-        fi
-    done
-    work_dir=$(mktemp -d)
-    trap 'rm -rf "$work_dir"' EXIT
-    timeout 600 xvfb-run -a -s '-screen 0 1366x768x24' \
-        bash "${BASH_SOURCE[0]}" --on-display "$(realpath "$1")" "$work_dir"
+    need_tools xvfb-run xdotool /usr/bin/python3
+    rerun_on_display 600 1366x768 "$1"
 }
 
-main "$@"
+run_test "$@"

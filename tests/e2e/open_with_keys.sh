@@ -9,9 +9,7 @@
 # Runs itself again inside xvfb-run. Exits 77 (skipped) when xvfb-run or
 # xdotool is missing, except under CI, where that is a failure.
 set -euo pipefail
-
-readonly wait_seconds=20
-readonly title='KV2841A寄存器配置工具'
+. "$(dirname "$0")/display.sh"
 
 # A set-up away from the start: the 40 MHz crystal (REG1, REG9 and the LO
 # words of the pre-divider 4), channel 1 at 1400 MHz (integer-N, REG2 and
@@ -23,49 +21,6 @@ readonly words=(
     40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
 )
 
-app_pid=""
-work_dir=""
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work_dir/app.log" ]; then
-        echo "--- the program's output:" >&2
-        cat "$work_dir/app.log" >&2
-    fi
-    exit 1
-}
-
-window_named() {
-    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
-
-stop_app() {
-    if [ -n "$app_pid" ]; then
-        kill "$app_pid" 2>/dev/null || true
-        wait "$app_pid" 2>/dev/null || true
-        app_pid=""
-    fi
-}
-
-start_app() {
-    "$@" >>"$work_dir/app.log" 2>&1 &
-    app_pid=$!
-    local window
-    window=$(window_named "^${title}\$") || fail "the window \"$title\" did not appear"
-    [ -n "$window" ] || fail "the window \"$title\" did not appear"
-    xdotool windowfocus --sync "$window"
-}
-
-# Types a path into the file dialog of that title and presses Enter.
-answer_dialog() {
-    local dialog
-    dialog=$(window_named "^$1\$") || fail "no \"$1\" dialog"
-    [ -n "$dialog" ] || fail "no \"$1\" dialog"
-    xdotool windowfocus --sync "$dialog"
-    xdotool type --delay 10 "$2"
-    xdotool key Return
-}
-
 # Saves the SPI list with Ctrl+S and compares it with the file opened.
 expect_saved_as_opened() {
     local saved=$1 size window
@@ -74,22 +29,14 @@ expect_saved_as_opened() {
     xdotool key ctrl+s
     answer_dialog '保存文件' "$saved"
     size=$(stat -c %s "$work_dir/regs.txt")
-    local deadline=$((SECONDS + wait_seconds))
-    until [ -f "$saved" ] && [ "$(stat -c %s "$saved")" -ge "$size" ]; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "no complete file at $saved"
-        sleep 0.1
-    done
+    wait_for_file "$saved" "$size"
     cmp "$work_dir/regs.txt" "$saved" || fail "$2: the words differ from the file opened"
     echo "$2: all 44 words are the file's"
 }
 
 on_display() {
     local app=$1
-    work_dir=$2
-    unset QT_QPA_PLATFORM
-    export XDG_RUNTIME_DIR=$work_dir/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    trap stop_app EXIT
+    use_display "$2"
     printf '%s\t' "${words[@]}" >"$work_dir/regs.txt"
 
     start_app "$app"
@@ -112,24 +59,9 @@ on_display() {
 }
 
 main() {
-    if [ "${1:-}" = --on-display ]; then
-        shift
-        on_display "$@"
-        return
-    fi
     [ $# -eq 1 ] && [ -x "$1" ] || fail "usage: open_with_keys.sh PATH/TO/kv2841a"
-    local tool
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null; then
-            [ -z "${CI:-}" ] || fail "$tool is missing (scripts/kv.sh installs it)"
-            echo "SKIPPED: $tool is missing; bash scripts/kv.sh test installs it"
-            exit 77
-        fi
-    done
-    work_dir=$(mktemp -d)
-    trap 'rm -rf "$work_dir"' EXIT
-    timeout 110 xvfb-run -a -s '-screen 0 1366x768x24' \
-        bash "${BASH_SOURCE[0]}" --on-display "$(realpath "$1")" "$work_dir"
+    need_tools xvfb-run xdotool
+    rerun_on_display 110 1366x768 "$1"
 }
 
-main "$@"
+run_test "$@"

@@ -8,94 +8,30 @@
 # Runs itself again inside xvfb-run. Exits 77 (skipped) when xvfb-run or
 # xdotool is missing, except under CI, where that is a failure.
 set -euo pipefail
+. "$(dirname "$0")/display.sh"
 
-readonly wait_seconds=20
-readonly title='KV2841A寄存器配置工具'
 readonly dialog_title='保存文件'
 
-# The 44 start words of REG0 to REG43, in register order.
-readonly start_words=(
-    FFF00 011D5 32178 28F5C 0FB00 EB84F 0C400 51EB7 318C2 55700 9965E
-    B145C B249C 62625 8AAFE FFF80 5F910 40077 7C030 90708 008B2 420AE
-    75541 F7BDE FFF80 5FA10 40077 FC030 90C00 4208D 75541 FFF80 5F910
-    40077 7C030 90C00 420A8 75541 EE296 47002 00000 FFFFD FFFFD FFFFD
-)
-
-app_pid=""
-work_dir=""
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work_dir/app.log" ]; then
-        echo "--- the program's output:" >&2
-        cat "$work_dir/app.log" >&2
-    fi
-    exit 1
-}
-
-# The id of the first shown window whose name matches, once it is there.
-window_named() {
-    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
-
 on_display() {
-    local app=$1 work=$2
-    work_dir=$work
-    local saved=$work/regs.txt expected=$work/expected.txt
-    unset QT_QPA_PLATFORM
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-    "$app" >"$work/app.log" 2>&1 &
-    app_pid=$!
-    trap 'kill "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true' EXIT
-
-    local window
-    window=$(window_named "^${title}\$") || fail "the window \"$title\" did not appear"
-    [ -n "$window" ] || fail "the window \"$title\" did not appear"
-    xdotool windowfocus --sync "$window"
+    use_display "$2"
+    local saved=$work_dir/regs.txt expected=$work_dir/expected.txt
+    start_app "$1"
     xdotool key ctrl+s
-
-    local dialog
-    dialog=$(window_named "^${dialog_title}\$") || fail "Ctrl+S opened no \"$dialog_title\" dialog"
-    [ -n "$dialog" ] || fail "Ctrl+S opened no \"$dialog_title\" dialog"
-    xdotool windowfocus --sync "$dialog"
-    # The file name field has the focus when the dialog opens.
-    xdotool type --delay 10 "$saved"
-    xdotool key Return
+    answer_dialog "$dialog_title" "$saved"
 
     local expected_size=$((${#start_words[@]} * 6))
     printf '%s\t' "${start_words[@]}" >"$expected"
     [ "$(stat -c %s "$expected")" -eq "$expected_size" ] || fail "expected list is not $expected_size bytes"
-    local deadline=$((SECONDS + wait_seconds))
-    until [ -f "$saved" ] && [ "$(stat -c %s "$saved")" -ge "$expected_size" ]; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "no complete file at $saved after Enter"
-        sleep 0.1
-    done
+    wait_for_file "$saved" "$expected_size"
     cmp "$expected" "$saved" || fail "the saved list differs from the start image"
     kill -0 "$app_pid" 2>/dev/null || fail "the program ended after saving"
     echo "saved $expected_size bytes, the SPI list of the start image"
 }
 
 main() {
-    if [ "${1:-}" = --on-display ]; then
-        shift
-        on_display "$@"
-        return
-    fi
     [ $# -eq 1 ] && [ -x "$1" ] || fail "usage: save_with_keys.sh PATH/TO/kv2841a"
-    local tool
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null; then
-            [ -z "${CI:-}" ] || fail "$tool is missing (scripts/kv.sh installs it)"
-            echo "SKIPPED: $tool is missing; bash scripts/kv.sh test installs it"
-            exit 77
-        fi
-    done
-    work_dir=$(mktemp -d)
-    trap 'rm -rf "$work_dir"' EXIT
-    timeout 90 xvfb-run -a -s '-screen 0 1366x768x24' \
-        bash "${BASH_SOURCE[0]}" --on-display "$(realpath "$1")" "$work_dir"
+    need_tools xvfb-run xdotool
+    rerun_on_display 90 1366x768 "$1"
 }
 
-main "$@"
+run_test "$@"
