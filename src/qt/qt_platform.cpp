@@ -81,6 +81,23 @@ void show_whole_columns(QFileDialog& dialog) {
     }
 }
 
+// What the save and open dialogs share: the filter, the modality and whole
+// columns.
+void filter_and_lay_out(QFileDialog& box, const CommonDialog& dialog) {
+    box.setNameFilter(qt_name_filter(dialog.filter));
+    box.setWindowModality(Qt::ApplicationModal);
+    show_whole_columns(box);
+}
+
+// Shows the dialog; on a choice its name goes into dialog.file_name.
+bool take_choice(QFileDialog& box, CommonDialog& dialog) {
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
+        return false;
+    }
+    dialog.file_name = to_utf8(box.selectedFiles().constFirst());
+    return true;
+}
+
 }  // namespace
 
 MessageAnswer QtPlatform::message_box(const Message& message) {
@@ -109,17 +126,11 @@ bool QtPlatform::show_save_dialog(CommonDialog& dialog) {
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setFileMode(QFileDialog::AnyFile);
     box.setOption(QFileDialog::DontConfirmOverwrite);
-    box.setNameFilter(qt_name_filter(dialog.filter));
-    box.setWindowModality(Qt::ApplicationModal);
-    show_whole_columns(box);
+    filter_and_lay_out(box, dialog);
     if (!dialog.file_name.empty()) {
         box.selectFile(to_qstring(dialog.file_name));
     }
-    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
-        return false;
-    }
-    dialog.file_name = to_utf8(box.selectedFiles().constFirst());
-    return true;
+    return take_choice(box, dialog);
 }
 
 // The dialog shows every kind of file the filter names; the procedure that
@@ -129,17 +140,11 @@ bool QtPlatform::show_open_dialog(CommonDialog& dialog) {
     QFileDialog box(owner_window(), to_qstring(dialog.dialog_title));
     box.setAcceptMode(QFileDialog::AcceptOpen);
     box.setFileMode(QFileDialog::ExistingFile);
-    box.setNameFilter(qt_name_filter(dialog.filter));
-    box.setWindowModality(Qt::ApplicationModal);
-    show_whole_columns(box);
+    filter_and_lay_out(box, dialog);
     if (!dialog.init_dir.empty()) {
         box.setDirectory(to_qstring(dialog.init_dir));
     }
-    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
-        return false;
-    }
-    dialog.file_name = to_utf8(box.selectedFiles().constFirst());
-    return true;
+    return take_choice(box, dialog);
 }
 
 bool QtPlatform::plain_file_exists(const std::string& path) {
