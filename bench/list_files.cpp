@@ -3,20 +3,13 @@
 #include <vector>
 
 #include "panel/register_map.h"
+#include "panel/register_texts.h"
 #include "quiet_platform.h"
 #include "window/window.h"
 
 namespace kv::bench {
 
 namespace {
-
-std::vector<std::string> texts_of(const Kv2841a& w) {
-    std::vector<std::string> texts;
-    for (const TextBox& box : w.Text1) {
-        texts.push_back(box.text());
-    }
-    return texts;
-}
 
 // Crystal, LOs, a bandwidth, gains, output and test switches, as a person sets them.
 std::vector<std::string> set_up_texts() {
@@ -35,7 +28,7 @@ std::vector<std::string> set_up_texts() {
     w.CH1_IFA_SW.click();
     w.DCout.click();
     w.VScroll_fbA.arrow_up();
-    return texts_of(w);
+    return register_texts(w);
 }
 
 }  // namespace

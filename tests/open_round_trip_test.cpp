@@ -14,6 +14,7 @@
 #include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
+#include "panel/register_texts.h"
 #include "panel/utf8.h"
 #include "support/fake_platform.h"
 #include "support/register_oracle.h"
@@ -41,14 +42,6 @@ struct Layout {
 };
 constexpr Layout kLayouts[] = {
     {"SPI", spi_list, false}, {"C", c_list, true}, {"No.", no_list, false}};
-
-std::vector<std::string> texts_of(const Kv2841a& w) {
-    std::vector<std::string> texts;
-    for (const TextBox& box : w.Text1) {
-        texts.push_back(box.text());
-    }
-    return texts;
-}
 
 bool printable(const std::string& text) {
     for (char32_t c : to_utf32(text)) {
@@ -185,7 +178,7 @@ bool determined(const Group& group, const Kv2841a& w, const rules::Words& words)
 // tells what came out differently.
 std::vector<std::string> round_trip(const Kv2841a& original, const Module& module) {
     std::vector<std::string> problems;
-    const std::vector<std::string> texts = texts_of(original);
+    const std::vector<std::string> texts = register_texts(original);
     Problems ignored;
     const rules::Words words = rules::current_words(original, module, ignored);
     for (const Layout& layout : kLayouts) {

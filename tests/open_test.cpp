@@ -6,6 +6,7 @@
 
 #include "files/register_lists.h"
 #include "panel/kv2841a.h"
+#include "panel/register_texts.h"
 #include "support/window_fixture.h"
 #include "support/window_state.h"
 #include "window/window.h"
@@ -15,14 +16,6 @@
 // leaves behind.
 namespace kv::test {
 namespace {
-
-std::vector<std::string> register_texts_of(const Kv2841a& w) {
-    std::vector<std::string> out;
-    for (const TextBox& box : w.Text1) {
-        out.push_back(box.text());
-    }
-    return out;
-}
 
 std::vector<std::string> start_words() {
     return {kDefaultWords.begin(), kDefaultWords.end()};
@@ -144,7 +137,7 @@ protected:
         EXPECT_TRUE(w.danduan.click());
         EXPECT_TRUE(w.Option2bit.click());
         EXPECT_TRUE(w.VScroll_fbA.arrow_up());
-        texts = register_texts_of(w);
+        texts = register_texts(w);
     }
 
     // Opens the bytes in a new window and saves them again in the layout given.
@@ -202,7 +195,7 @@ TEST_F(Open, CrystalsThatFitAlikeAreToldAndTheRoundestLoWins) {
     ASSERT_TRUE(w.crylist.pick("20"));
     w.ch2bz.select_all();
     ASSERT_TRUE(w.ch2bz.type("1575.42"));
-    platform.files["gps.txt"] = spi_list(register_texts_of(w));
+    platform.files["gps.txt"] = spi_list(register_texts(w));
     Module m;
     Kv2841a opened(m, platform);
     Form_Load(opened);

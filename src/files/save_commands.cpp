@@ -7,6 +7,7 @@
 #include "files/list_dialog.h"
 #include "files/register_lists.h"
 #include "panel/kv2841a.h"
+#include "panel/register_texts.h"
 
 namespace kv {
 
@@ -25,15 +26,6 @@ std::string bare_name(const std::string& path) {
 
 std::string save_failure_text(const std::string& path, const std::string& reason) {
     return path + "\n文件保存失败：" + reason;
-}
-
-std::vector<std::string> register_texts(const Kv2841a& w) {
-    std::vector<std::string> texts;
-    texts.reserve(w.Text1.size());
-    for (const TextBox& box : w.Text1) {
-        texts.push_back(box.text());
-    }
-    return texts;
 }
 
 void prepare_dialog(CommonDialog& dialog) {

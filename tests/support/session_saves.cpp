@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "panel/register_texts.h"
 #include "panel/utf8.h"
 #include "support/session.h"
 
@@ -80,14 +81,6 @@ SavePlan plan_save(Rng& rng) {
     return plan;
 }
 
-std::vector<std::string> texts_of(const Kv2841a& w) {
-    std::vector<std::string> out;
-    for (const TextBox& box : w.Text1) {
-        out.push_back(box.text());
-    }
-    return out;
-}
-
 // What the image shows: every text and every mark.
 std::vector<std::string> image_of(const Kv2841a& w) {
     std::vector<std::string> out;
@@ -146,7 +139,7 @@ void Session::save(Problems& problems) {
     const bool writes = tried && !plan.fault;
     const auto files_before = platform_.files;
     const auto image_before = image_of(w());
-    const std::string expected = expected_file(command.layout, texts_of(w()));
+    const std::string expected = expected_file(command.layout, register_texts(w()));
     note(std::string(command.name) + " as '" + plan.name.value_or("(cancelled)") + "'" +
              (named && lo_red ? (plan.lo_yes ? ", red LO saved" : ", red LO kept back") : "") +
              (exists ? (plan.yes ? ", replace" : ", keep") : "") +
