@@ -7,7 +7,7 @@
 #include "qt/look.h"
 #include "qt/qt_platform.h"
 #include "qt/translations.h"
-#include "shell/application.h"
+#include "window/application.h"
 
 int main(int argc, char** argv) {
     const kv::app::CommandLine command =

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "fileio/file_store.h"
-#include "fileio/regular_file.h"
+#include "posix_files/file_store.h"
+#include "posix_files/regular_file.h"
 
 namespace kv::batch {
 

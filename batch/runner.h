@@ -6,7 +6,7 @@
 
 #include "batch/batch_platform.h"
 #include "batch/script_line.h"
-#include "shell/application.h"
+#include "window/application.h"
 
 namespace kv::batch {
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "files/register_lists.h"
 #include "list_files.h"
 #include "panel/kv2841a.h"
 #include "preparations.h"
 #include "quiet_platform.h"
+#include "register_lists/register_lists.h"
 #include "window/window.h"
 #include "window_state.h"
 
@@ -23,7 +23,7 @@ struct LoadedWindow {
 
     QuietPlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
 };
 
 struct Action {

@@ -15,7 +15,7 @@ namespace {
 std::vector<std::string> set_up_texts() {
     QuietPlatform platform;
     Module module;
-    Kv2841a w(module, platform);
+    Kv2841aWindow w(module, platform);
     Form_Load(w);
     w.Freq_ck.click();
     w.ADC_ck.click();

@@ -11,7 +11,6 @@
 #include <QToolButton>
 #include <string>
 
-#include "files/register_lists.h"
 #include "list_files.h"
 #include "panel/kv2841a.h"
 #include "preparations.h"
@@ -20,6 +19,7 @@
 #include "qt/qt_platform.h"
 #include "qt/spin_arrows.h"
 #include "quiet_platform.h"
+#include "register_lists/register_lists.h"
 #include "window/window.h"
 #include "window_state.h"
 
@@ -96,7 +96,7 @@ struct ShownWindow {
     QuietPlatform platform;
     qt::QtPlatform desktop;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     qt::ConfigWindow window{loaded(w)};
 };
 

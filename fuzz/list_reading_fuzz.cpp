@@ -14,11 +14,12 @@
 #include <string_view>
 #include <vector>
 
-#include "files/list_text.h"
-#include "files/register_list_reading.h"
-#include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "panel/utf8.h"
+#include "register_lists/list_commands.h"
+#include "register_lists/list_text.h"
+#include "register_lists/register_list_reading.h"
+#include "register_lists/register_lists.h"
 #include "support/fake_platform.h"
 #include "support/window_state.h"
 #include "window/window.h"
@@ -63,11 +64,11 @@ void check_texts(const kv::RegisterListFile& file) {
 void check_opening(std::string_view bytes, const kv::ListReading& reading) {
     kv::test::FakePlatform platform;
     kv::Module module;
-    kv::Kv2841a w(module, platform);
+    kv::Kv2841aWindow w(module, platform);
     Form_Load(w);
     const std::string before = kv::test::window_state(w, module);
     platform.files["fuzz.txt"] = std::string(bytes);
-    const bool opened = w.open_register_list("fuzz.txt");
+    const bool opened = open_register_list(w, "fuzz.txt");
     if (opened != reading.list.has_value()) {
         fail("opening and reading disagree");
     }

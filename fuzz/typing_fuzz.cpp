@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/application.h"
 #include "support/fake_platform.h"
 #include "support/window_model.h"
 #include "support/window_rules.h"
+#include "window/application.h"
 
 namespace {
 

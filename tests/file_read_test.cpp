@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "fileio/regular_file.h"
+#include "posix_files/regular_file.h"
 
 // Reading a file from the disk for opening: what is not a regular file of a
 // sane size is refused at once, with the reason for the person; a pipe with no

@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "fileio/file_store.h"
+#include "posix_files/file_store.h"
 
 namespace kv::file_store {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "files/register_lists.h"
 #include "panel/kv2841a.h"
+#include "register_lists/register_lists.h"
 #include "support/fake_platform.h"
 #include "support/window_fixture.h"
 
@@ -149,7 +149,7 @@ protected:
 
     FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
 };
 
 struct Command {

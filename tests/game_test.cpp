@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/application.h"
 #include "support/fake_platform.h"
+#include "window/application.h"
 
 namespace kv::test {
 namespace {

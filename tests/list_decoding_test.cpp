@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "files/register_list_decoding.h"
+#include "register_lists/register_list_decoding.h"
 
 // The LO frequency a channel's two words stand for: the shortest decimal text
 // whose words are exactly these, from the chip's worked examples.

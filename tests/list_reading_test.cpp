@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "files/register_list_reading.h"
-#include "files/register_lists.h"
 #include "panel/register_map.h"
+#include "register_lists/register_list_reading.h"
+#include "register_lists/register_lists.h"
 
 // Reading register list files: the three layouts as the program writes them
 // and as editors leave them, the texts that are no words, and every reason a

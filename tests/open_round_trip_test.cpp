@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 #include "panel/register_texts.h"
 #include "panel/utf8.h"
+#include "register_lists/list_commands.h"
+#include "register_lists/register_lists.h"
 #include "support/fake_platform.h"
 #include "support/register_oracle.h"
 #include "support/rule_checks.h"
@@ -184,11 +185,11 @@ std::vector<std::string> round_trip(const Kv2841a& original, const Module& modul
     for (const Layout& layout : kLayouts) {
         FakePlatform platform;
         Module opened_module;
-        Kv2841a opened(opened_module, platform);
+        Kv2841aWindow opened(opened_module, platform);
         Form_Load(opened);
         const std::string start = window_state(opened, opened_module);
         platform.files["regs.txt"] = layout.write(texts);
-        const bool done = opened.open_register_list("regs.txt");
+        const bool done = open_register_list(opened, "regs.txt");
         const std::string where = std::string(layout.name) + " list: ";
         const bool all_printable = std::all_of(texts.begin(), texts.end(), [&](const auto& text) {
             return printable(layout.c_list ? to_utf8(to_utf32(text).substr(0, 5)) : text);
@@ -373,7 +374,7 @@ TEST(OpenRoundTrip, EveryCornerStateComesBack) {
     for (const auto& [name, setup] : corner_states()) {
         FakePlatform platform;
         Module module;
-        Kv2841a w(module, platform);
+        Kv2841aWindow w(module, platform);
         Form_Load(w);
         ASSERT_TRUE(w.Freq_ck.click());
         ASSERT_TRUE(w.ADC_ck.click());

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "panel/register_texts.h"
+#include "register_lists/list_commands.h"
+#include "register_lists/register_lists.h"
 #include "support/window_fixture.h"
 #include "support/window_state.h"
 #include "window/window.h"
@@ -61,7 +62,7 @@ TEST_F(Open, TheOpenedFileIsWhereTheNextDialogsStart) {
 TEST_F(Open, StartImageOpensSilently) {
     change_settings();
     platform.files["regs.txt"] = no_list(start_words());
-    ASSERT_TRUE(w.open_register_list("regs.txt"));
+    ASSERT_TRUE(open_register_list(w, "regs.txt"));
     EXPECT_TRUE(platform.messages.empty());
     for (int n = 0; n < kRegisterCount; ++n) {
         EXPECT_EQ(reg(n), kDefaultWords[static_cast<std::size_t>(n)]) << n;
@@ -141,20 +142,20 @@ protected:
     }
 
     // Opens the bytes in a new window and saves them again in the layout given.
-    std::string opened_and_saved(const std::string& bytes, void (Kv2841a::*save)()) {
+    std::string opened_and_saved(const std::string& bytes, void (*save)(Kv2841a&)) {
         FakePlatform p;
         Module m;
-        Kv2841a opened(m, p);
+        Kv2841aWindow opened(m, p);
         Form_Load(opened);
         p.files["in.txt"] = bytes;
         p.dialog_answers = {"out.txt"};
-        EXPECT_TRUE(opened.open_register_list("in.txt"));
+        EXPECT_TRUE(open_register_list(opened, "in.txt"));
         EXPECT_TRUE(p.messages.empty()) << p.messages.front().text;
         EXPECT_EQ(opened.crylist.text(), "30");
         EXPECT_EQ(opened.ch1bz.text(), "1400.125");
         EXPECT_EQ(opened.CH1_AGC_Gain.text(), "12");
         EXPECT_EQ(opened.Combo3.text(), "40");
-        (opened.*save)();
+        save(opened);
         return p.files["out.txt"];
     }
 
@@ -176,18 +177,17 @@ std::string without(std::string text, char c) {
 TEST_F(OpenChanged, CListPastedBackFromFirmwareSource) {
     const std::string pasted = lower_case(without(c_list(texts), '\r'));
     ASSERT_EQ(pasted.substr(0, 21), "0x00,0x0f,0xff,0x00,\n");
-    EXPECT_EQ(opened_and_saved(pasted, &Kv2841a::SaveHexList_Click), c_list(texts));
+    EXPECT_EQ(opened_and_saved(pasted, SaveHexList_Click), c_list(texts));
 }
 
 TEST_F(OpenChanged, SpiListWithAFinalLineEndAdded) {
-    EXPECT_EQ(opened_and_saved(spi_list(texts) + "\n", &Kv2841a::save_reg_list_Click),
-              spi_list(texts));
+    EXPECT_EQ(opened_and_saved(spi_list(texts) + "\n", save_reg_list_Click), spi_list(texts));
 }
 
 TEST_F(OpenChanged, NoListWithItsCarriageReturnsRemoved) {
     const std::string edited = without(no_list(texts), '\r');
     ASSERT_EQ(edited.substr(0, 12), "Reg0\tFFF00\nR");
-    EXPECT_EQ(opened_and_saved(edited, &Kv2841a::SaveTipList_Click), no_list(texts));
+    EXPECT_EQ(opened_and_saved(edited, SaveTipList_Click), no_list(texts));
 }
 
 TEST_F(Open, CrystalsThatFitAlikeAreToldAndTheRoundestLoWins) {
@@ -197,10 +197,10 @@ TEST_F(Open, CrystalsThatFitAlikeAreToldAndTheRoundestLoWins) {
     ASSERT_TRUE(w.ch2bz.type("1575.42"));
     platform.files["gps.txt"] = spi_list(register_texts(w));
     Module m;
-    Kv2841a opened(m, platform);
+    Kv2841aWindow opened(m, platform);
     Form_Load(opened);
     platform.messages.clear();
-    ASSERT_TRUE(opened.open_register_list("gps.txt"));
+    ASSERT_TRUE(open_register_list(opened, "gps.txt"));
     EXPECT_EQ(opened.crylist.text(), "20");
     EXPECT_EQ(opened.ch2bz.text(), "1575.42");
     ASSERT_EQ(platform.messages.size(), 1U);
@@ -214,7 +214,7 @@ TEST_F(Open, RegistersNoSettingGivesAreWrittenAndTold) {
     words[13] = "12345";
     words[30] = "abc";
     platform.files["hand.txt"] = no_list(words);
-    ASSERT_TRUE(w.open_register_list("hand.txt"));
+    ASSERT_TRUE(open_register_list(w, "hand.txt"));
     EXPECT_EQ(reg(2), "ABCDE");
     EXPECT_EQ(reg(13), "12345");
     EXPECT_EQ(reg(30), "abc");
@@ -227,7 +227,7 @@ TEST_F(Open, CutCListWordsAreTold) {
     auto words = start_words();
     words[7] = "lo 1176";
     platform.files["c.txt"] = c_list(words);
-    ASSERT_TRUE(w.open_register_list("c.txt"));
+    ASSERT_TRUE(open_register_list(w, "c.txt"));
     EXPECT_EQ(reg(7), "lo 11");
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].text,

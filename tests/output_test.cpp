@@ -62,7 +62,7 @@ TEST_F(Output, StateRightAfterStartUp) {
 TEST(OutputStartUp, HandlersRunInOrderAndWriteTheirWords) {
     FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     std::vector<std::string> log;
     const auto trace = [&log](Handler& handler, std::string name) {
         handler = [&log, name = std::move(name), inner = handler] {
@@ -142,7 +142,7 @@ TEST_F(Output, AnalogOffKeepsTheSingleEndedBits) {
 TEST(OutputPair, HandlerOfAnUnselectedOptionSelectsTheOther) {
     FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     ASSERT_FALSE(w.chafen.value());
     ASSERT_FALSE(w.danduan.value());
     chafen_Click(w);
@@ -228,7 +228,7 @@ TEST(OutputPolarity, ChoiceOpensOnlyWithAnalogOutputAndD2S) {
     for (const EnableRow& row : rows) {
         FakePlatform platform;
         Module module;
-        Kv2841a w{module, platform};
+        Kv2841aWindow w{module, platform};
         Form_Load(w);
         set_switch(w.ADC_ck, 1);
         for (const auto& [box, value] : row.steps) {

@@ -14,7 +14,7 @@ namespace {
 TEST(RegisterImage, DesignStateBeforeLoad) {
     FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     for (int n = 0; n < kRegisterCount; ++n) {
         const TextBox& box = w.Text1[static_cast<std::size_t>(n)];
         EXPECT_EQ(box.text(), kDefaultWords[static_cast<std::size_t>(n)]) << n;
@@ -29,7 +29,7 @@ TEST(RegisterImage, DesignStateBeforeLoad) {
 TEST(RegisterImage, EveryControlIsFoundByItsName) {
     FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     for (const char* name : {"ch1bz", "VScroll_fbA", "Text1(0)", "Text1(43)", "FocusSeter", "YFPB",
                              "Kv2841a", "TabStrip1", "StatusBar1", "CH1_IFA_SW", "Frame40"}) {
         ASSERT_NE(w.find(name), nullptr) << name;
@@ -42,7 +42,7 @@ TEST(RegisterImage, EveryControlIsFoundByItsName) {
 TEST(RegisterImage, MarkComparesExactlyAndCaseSensitively) {
     FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     w.Text1[2].set_text("32178");
     w.mark_by_comparison(2, "32178");
     EXPECT_EQ(w.Text1[2].back_color(), kWindowBackground);

@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ResetRules, TellAWordThatIsNotTheDefault) {
     FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     Form_Load(w);
     w.ResetAll.click();
     EXPECT_EQ(reset_state_problems(w, module), std::vector<std::string>{});

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "fileio/file_store.h"
-#include "files/register_lists.h"
 #include "panel/kv2841a.h"
+#include "posix_files/file_store.h"
+#include "register_lists/register_lists.h"
 #include "support/window_fixture.h"
 #include "window/window.h"
 
@@ -232,7 +232,7 @@ protected:
 
     DiskPlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     fs::path folder_;
 };
 

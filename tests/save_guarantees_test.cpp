@@ -20,7 +20,7 @@
 #include <set>
 #include <string>
 
-#include "fileio/file_store.h"
+#include "posix_files/file_store.h"
 
 // What a save does to what stands at the chosen name, on a real folder: links,
 // devices, FIFOs and sockets, owners and modes, hard links, folders that take

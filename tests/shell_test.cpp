@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/application.h"
 #include "shell/product.h"
 #include "shell/status_panels.h"
 #include "support/fake_platform.h"
+#include "window/application.h"
 
 namespace kv::test {
 namespace {
@@ -108,7 +108,7 @@ TEST_F(Shell, ConfigurationWindowStaysUsableWhileTheGameIsOpen) {
 TEST_F(Shell, VersionWithoutAnApplicationOpensNothing) {
     FakePlatform alone;
     Module module;
-    Kv2841a window{module, alone};
+    Kv2841aWindow window{module, alone};
     module.EditionClicks = 4;
     EXPECT_TRUE(window.edition.click());
     EXPECT_EQ(module.EditionClicks, 4);

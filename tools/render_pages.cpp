@@ -15,8 +15,8 @@
 #include "qt/game_window.h"
 #include "qt/look.h"
 #include "qt/qt_platform.h"
-#include "shell/application.h"
 #include "shell/shell.h"
+#include "window/application.h"
 
 namespace {
 

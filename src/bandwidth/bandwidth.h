@@ -6,13 +6,11 @@ namespace kv {
 
 // The channels' bandwidth lists: REG1 and the bandwidth words of REG18,
 // REG27 and REG34.
-// Each procedure and handler has the name the window gives it.
 void Combo1_Click(Kv2841a& w);
 void Combo2_Click(Kv2841a& w);
 void Combo3_Click(Kv2841a& w);
 void reg1fuzhi(Kv2841a& w);
 
-// Attaches the handlers to their controls; the window's constructor calls it.
 void attach_bandwidth(Kv2841a& w);
 
 }  // namespace kv

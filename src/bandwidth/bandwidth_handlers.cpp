@@ -2,7 +2,7 @@
 
 #include "bandwidth/bandwidth.h"
 #include "bandwidth/bandwidth_word.h"
-#include "clock/crystals.h"
+#include "panel/crystals.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 

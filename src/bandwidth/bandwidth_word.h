@@ -4,15 +4,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace kv {
+#include "panel/crystals.h"
 
-// The crystal's fields in REG1, given by each row of the crystal table.
-struct CrystalFields {
-    int c;  // bit 13
-    int d;  // bit 12
-    int e;  // bits 11..9
-    int f;  // bits 8..4
-};
+namespace kv {
 
 // REG1, the channels' bandwidths and the crystal:
 //   bits 19..18  channel 1 bandwidth code, B / 10 - 1 (10 MHz -> 0 .. 40 MHz -> 3)

@@ -6,7 +6,6 @@ namespace kv {
 
 // The sample-clock page and the crystal: the divider chain, REG9, and the
 // crystal list and spin that apply a row of kCrystals.
-// Each procedure and handler has the name the window gives it.
 void VCOwarm(Kv2841a& w);
 void VScroll_SCfpb_Change(Kv2841a& w);
 void VScroll_crystal_Change(Kv2841a& w);
@@ -25,7 +24,6 @@ void reB_Change(Kv2841a& w);
 void reB_Click(Kv2841a& w);
 void reB_Selectall(Kv2841a& w);
 
-// Attaches the handlers to their controls; the window's constructor calls it.
 void attach_clock(Kv2841a& w);
 
 }  // namespace kv

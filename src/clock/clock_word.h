@@ -3,16 +3,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace kv {
+#include "panel/crystals.h"
 
-// The five dividers of the sample-clock chain.
-struct ClockDividers {
-    int re_a;    // 1 or 2
-    int re_b;    // 1..7
-    int fb_a;    // 1..31
-    int fb_b;    // 2 or 4
-    int sc_fpb;  // 2, 4, 6 or 8
-};
+namespace kv {
 
 // REG9, the sample-clock PLL word:
 //   bit  19     reA - 1            (0 for /1, 1 for /2)

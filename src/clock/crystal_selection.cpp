@@ -4,8 +4,8 @@
 
 #include "bandwidth/bandwidth.h"
 #include "clock/clock.h"
-#include "clock/crystals.h"
 #include "lo/lo.h"
+#include "panel/crystals.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 
@@ -24,13 +24,6 @@ std::optional<int> crystal_index(double mhz) {
 }
 
 }  // namespace
-
-const Crystal* crystal_of_index(int index) {
-    if (index < 1 || index > static_cast<int>(kCrystals.size())) {
-        return nullptr;
-    }
-    return &kCrystals[static_cast<std::size_t>(index - 1)];
-}
 
 // A pick from the crystal list. Without the frequency test switch the person is
 // reminded of it, and the pick goes on all the same.

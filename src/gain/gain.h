@@ -20,7 +20,6 @@ void Reg10_Live_Value(Kv2841a& w);
 void Reg11_Live_Value(Kv2841a& w);
 void Reg12_Live_Value(Kv2841a& w);
 
-// Attaches the handlers to their controls; the window's constructor calls it.
 void attach_gain(Kv2841a& w);
 
 }  // namespace kv

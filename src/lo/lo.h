@@ -15,7 +15,6 @@ void cdreg6(Kv2841a& w);
 // The Change and Click of ch1bz, ch2bz and ch3bz.
 void LO_list_event(Kv2841a& w);
 
-// Attaches the handlers to their controls; the window's constructor calls it.
 void attach_lo(Kv2841a& w);
 
 }  // namespace kv

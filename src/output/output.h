@@ -6,7 +6,6 @@ namespace kv {
 
 // The output format (REG8), the sample width (REG23) and the test switches
 // (REG40).
-// Each procedure and handler has the name the window gives it.
 void ACout_Click(Kv2841a& w);
 void ADC_ck_Click(Kv2841a& w);
 void D2S_ck_Click(Kv2841a& w);
@@ -19,7 +18,6 @@ void danduan_Click(Kv2841a& w);
 void reg40_val(Kv2841a& w);
 void reg8_val(Kv2841a& w);
 
-// Attaches the handlers to their controls; the window's constructor calls it.
 void attach_output(Kv2841a& w);
 
 }  // namespace kv

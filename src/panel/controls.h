@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "panel/control.h"
@@ -208,6 +209,8 @@ public:
     StatusBar(std::string name, std::vector<Panel> panels);
 
     [[nodiscard]] const std::vector<Panel>& panels() const { return panels_; }
+    // The panels are given before a view binds to the bar.
+    void set_panels(std::vector<Panel> panels) { panels_ = std::move(panels); }
 
 private:
     std::vector<Panel> panels_;

@@ -1,10 +1,26 @@
 #include "panel/kv2841a.h"
 
+#include <initializer_list>
 #include <utility>
 
 #include "panel/numbers.h"
 
 namespace kv {
+
+// The controls in the order they are declared, each with its design, and the
+// window's own handlers: the tabs and the register boxes. Every subsystem
+// attaches its handlers where the window is composed.
+Kv2841a::Kv2841a(Module& module, Platform& platform) : module_(module), platform_(platform) {
+    for (Control* root : std::initializer_list<Control*>{&files, &help, &Direction, &TabStrip1,
+                                                         &StatusBar1, &FocusSeter, &YFPB}) {
+        collect_controls(*root, controls_);
+    }
+    for (const Page& page : kPages) {
+        collect_controls(this->*page.frame, controls_);
+    }
+    attach_pages();
+    attach_table();
+}
 
 Control* Kv2841a::find(std::string_view name) const {
     return find_control(controls_, name);

@@ -42,11 +42,11 @@ inline constexpr Design kIfaGainList{
 // The configuration window of the KV2841A: every control by the name the window
 // gives it, the page switching, the register table and the helpers every
 // procedure shares. Each subsystem folder declares its procedures and handlers
-// in a header of its own (clock/clock.h, lo/lo.h, ...) and attaches them when
-// the window is built (window/); a procedure reads and writes controls and
-// keeps no copy of a word. The window draws nothing: a view binds to its
-// controls.
-class Kv2841a final {
+// in a header of its own (clock/clock.h, lo/lo.h, ...), each by the name the
+// window gives it, with one attach_NAME(Kv2841a&) that window/ calls when it
+// composes the window; a procedure reads and writes controls and keeps no
+// copy of a word. The window draws nothing: a view binds to its controls.
+class Kv2841a {
 public:
     Kv2841a(Module& module, Platform& platform);
     Kv2841a(const Kv2841a&) = delete;
@@ -86,8 +86,8 @@ public:
     MenuItem Direction{"Direction", nullptr, "使用说明"};
 
     TabStrip TabStrip1{"TabStrip1", page_tabs()};
-    // The maker's line, the date and the time; the program puts them in.
-    StatusBar StatusBar1;
+    // The maker's line, the date and the time; the shell puts them in.
+    StatusBar StatusBar1{"StatusBar1", {}};
     TextBox FocusSeter{"FocusSeter", nullptr, "", kLocked};
     TextBox YFPB{"YFPB", nullptr, "1", {.visible = false, .locked = true}};
     CommonDialog CommonDialog1;
@@ -212,17 +212,6 @@ public:
     std::array<std::string, 3> lo_words_frequency{ch1bz.design_text(), ch2bz.design_text(),
                                                   ch3bz.design_text()};
 
-    // ---- register list files ----------------------------------------------
-    void open_file_Click();
-    // Opens a register list file: the settings that produce its words, then
-    // its words, as one action. A file that cannot be read as a register list
-    // is reported and changes nothing. False when nothing was opened.
-    bool open_register_list(const std::string& path);
-    void save_file_Click();
-    void save_reg_list_Click();
-    void SaveHexList_Click();
-    void SaveTipList_Click();
-
     // ---- helpers the procedures share --------------------------------------
     // Gives the keyboard focus to a control.
     void SetFocus(Control& control);
@@ -244,7 +233,6 @@ public:
 private:
     void attach_pages();
     void attach_table();
-    void attach_files();
 
     Module& module_;
     Platform& platform_;

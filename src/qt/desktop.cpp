@@ -10,7 +10,8 @@
 #include "qt/file_drop.h"
 #include "qt/game_window.h"
 #include "qt/qt_platform.h"
-#include "shell/application.h"
+#include "register_lists/list_commands.h"
+#include "window/application.h"
 #include "window/window.h"
 
 namespace kv::qt {
@@ -51,7 +52,7 @@ void Desktop::open_at_start(const std::optional<std::string>& file) {
 // A file opened from outside the window, while the window is shown.
 void Desktop::open_file(const std::string& path) {
     if (config_->isVisible()) {
-        application_.window().open_register_list(path);
+        open_register_list(application_.window(), path);
     }
 }
 

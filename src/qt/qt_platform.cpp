@@ -8,8 +8,8 @@
 #include <QTreeView>
 #include <algorithm>
 
-#include "fileio/file_store.h"
-#include "fileio/regular_file.h"
+#include "posix_files/file_store.h"
+#include "posix_files/regular_file.h"
 #include "qt/bindings.h"
 #include "qt/file_filter.h"
 #include "qt/qt_text.h"

@@ -3,6 +3,7 @@
 #include "panel/kv2841a.h"
 #include "shell/product.h"
 #include "shell/shell.h"
+#include "shell/status_panels.h"
 
 namespace kv {
 
@@ -58,13 +59,14 @@ void Exit_Click(Kv2841a& w) {
     w.platform().close_window(WindowName::Kv2841a);
 }
 
-// "提示" has no action: it is shown greyed.
+// "提示" has no action: it is shown greyed. The status bar gets its panels.
 void attach_shell(Kv2841a& w) {
     w.edition.Click = [&w] { edition_Click(w); };
     w.about.Click = [&w] { about_Click(w); };
     w.Direction.Click = [&w] { Direction_Click(w); };
     w.exit.Click = [&w] { Exit_Click(w); };
     w.munetips.set_enabled(false);
+    w.StatusBar1.set_panels(status_bar_panels());
 }
 
 }  // namespace kv

@@ -5,13 +5,11 @@
 namespace kv {
 
 // The help menu and the exit item.
-// Each procedure and handler has the name the window gives it.
 void Direction_Click(Kv2841a& w);
 void Exit_Click(Kv2841a& w);
 void about_Click(Kv2841a& w);
 void edition_Click(Kv2841a& w);
 
-// Attaches the handlers to their controls; the window's constructor calls it.
 void attach_shell(Kv2841a& w);
 
 }  // namespace kv

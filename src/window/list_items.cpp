@@ -1,6 +1,6 @@
 #include "window/list_items.h"
 
-#include "clock/crystals.h"
+#include "panel/crystals.h"
 #include "panel/numbers.h"
 
 namespace kv {

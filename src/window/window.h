@@ -4,9 +4,14 @@
 
 namespace kv {
 
-// Start-up and reset: they bring every subsystem to its working state, and
-// the window's constructor attaches every subsystem's handlers.
-// Each procedure and handler has the name the window gives it.
+// The configuration window composed: the panel's controls with the handlers
+// of every subsystem attached.
+class Kv2841aWindow final : public Kv2841a {
+public:
+    Kv2841aWindow(Module& module, Platform& platform);
+};
+
+// Start-up and reset: they bring every subsystem to its working state.
 void Default_Regs(Kv2841a& w);
 void Form_Activate(Kv2841a& w);
 void Form_Load(Kv2841a& w);
@@ -19,7 +24,6 @@ void combo_load(Kv2841a& w);
 void default_reg_list_Click(Kv2841a& w);
 void tips(Kv2841a& w);
 
-// Attaches the handlers to their controls; the window's constructor calls it.
 void attach_reset(Kv2841a& w);
 
 }  // namespace kv

@@ -19,7 +19,7 @@
 #include "qt/game_window.h"
 #include "qt/qt_platform.h"
 #include "qt/translations.h"
-#include "shell/application.h"
+#include "window/application.h"
 
 namespace kv::qt::test {
 namespace {

@@ -37,7 +37,7 @@ protected:
 
     kv::test::FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
     std::unique_ptr<ConfigWindow> window;
 };
 

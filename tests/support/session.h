@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/application.h"
 #include "support/fake_platform.h"
 #include "support/rng.h"
 #include "support/rule_problems.h"
 #include "support/window_model.h"
+#include "window/application.h"
 
 namespace kv::test {
 

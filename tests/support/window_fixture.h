@@ -46,7 +46,7 @@ protected:
 
     FakePlatform platform;
     Module module;
-    Kv2841a w{module, platform};
+    Kv2841aWindow w{module, platform};
 };
 
 }  // namespace kv::test

@@ -1,4 +1,4 @@
-#include "fileio/regular_file.h"
+#include "posix_files/regular_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 #include <cerrno>
 
-#include "fileio/file_store.h"
+#include "posix_files/file_store.h"
 
 namespace kv::file_store {
 

@@ -2,10 +2,24 @@
 
 #include <array>
 
-#include "bandwidth/bandwidth_word.h"
-#include "clock/clock_word.h"
-
 namespace kv {
+
+// The crystal's fields in REG1, given by each row of the crystal table.
+struct CrystalFields {
+    int c;  // bit 13
+    int d;  // bit 12
+    int e;  // bits 11..9
+    int f;  // bits 8..4
+};
+
+// The five dividers of the sample-clock chain.
+struct ClockDividers {
+    int re_a;    // 1 or 2
+    int re_b;    // 1..7
+    int fb_a;    // 1..31
+    int fb_b;    // 2 or 4
+    int sc_fpb;  // 2, 4, 6 or 8
+};
 
 // A crystal the chip works from and the settings it brings: the crystal
 // pre-divider of the channel LOs, the crystal's fields of REG1 and the spin

@@ -1,4 +1,4 @@
-#include "shell/application.h"
+#include "window/application.h"
 
 #include "window/window.h"
 

@@ -1,10 +1,10 @@
-#include "files/register_lists.h"
+#include "register_lists/register_lists.h"
 
 #include <cstddef>
 #include <string_view>
 
-#include "files/list_text.h"
 #include "panel/utf8.h"
+#include "register_lists/list_text.h"
 
 namespace kv {
 

@@ -4,10 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "files/list_dialog.h"
-#include "files/register_lists.h"
 #include "panel/kv2841a.h"
 #include "panel/register_texts.h"
+#include "register_lists/list_commands.h"
+#include "register_lists/list_dialog.h"
+#include "register_lists/register_lists.h"
 
 namespace kv {
 
@@ -87,28 +88,28 @@ void save_register_list(Kv2841a& w, Layout layout) {
 
 }  // namespace
 
-void Kv2841a::save_file_Click() {
-    save_register_list(*this, spi_list);
+void save_file_Click(Kv2841a& w) {
+    save_register_list(w, spi_list);
 }
 
-void Kv2841a::save_reg_list_Click() {
-    save_register_list(*this, spi_list);
+void save_reg_list_Click(Kv2841a& w) {
+    save_register_list(w, spi_list);
 }
 
-void Kv2841a::SaveHexList_Click() {
-    save_register_list(*this, c_list);
+void SaveHexList_Click(Kv2841a& w) {
+    save_register_list(w, c_list);
 }
 
-void Kv2841a::SaveTipList_Click() {
-    save_register_list(*this, no_list);
+void SaveTipList_Click(Kv2841a& w) {
+    save_register_list(w, no_list);
 }
 
-void Kv2841a::attach_files() {
-    save_file.Click = [this] { save_file_Click(); };
-    save_reg_list.Click = [this] { save_reg_list_Click(); };
-    SaveHexList.Click = [this] { SaveHexList_Click(); };
-    SaveTipList.Click = [this] { SaveTipList_Click(); };
-    open_file.Click = [this] { open_file_Click(); };
+void attach_register_lists(Kv2841a& w) {
+    w.save_file.Click = [&w] { save_file_Click(w); };
+    w.save_reg_list.Click = [&w] { save_reg_list_Click(w); };
+    w.SaveHexList.Click = [&w] { SaveHexList_Click(w); };
+    w.SaveTipList.Click = [&w] { SaveTipList_Click(w); };
+    w.open_file.Click = [&w] { open_file_Click(w); };
 }
 
 }  // namespace kv

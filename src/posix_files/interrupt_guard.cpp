@@ -1,4 +1,4 @@
-#include "fileio/interrupt_guard.h"
+#include "posix_files/interrupt_guard.h"
 
 #include <unistd.h>
 

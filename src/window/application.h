@@ -6,6 +6,7 @@
 #include "panel/kv2841a.h"
 #include "panel/module.h"
 #include "panel/platform.h"
+#include "window/window.h"
 
 namespace kv {
 
@@ -36,7 +37,7 @@ public:
 private:
     Platform& platform_;
     Module module_;
-    Kv2841a window_;
+    Kv2841aWindow window_;
     std::unique_ptr<MiniGame> mini_game_;
     bool mini_game_loaded_ = false;
 };

@@ -1,12 +1,12 @@
-#include "fileio/file_store.h"
+#include "posix_files/file_store.h"
 
 #include <fcntl.h>
 
-#include "fileio/in_place_write.h"
-#include "fileio/interrupt_guard.h"
-#include "fileio/posix_file.h"
-#include "fileio/rename_replace.h"
-#include "fileio/save_target.h"
+#include "posix_files/in_place_write.h"
+#include "posix_files/interrupt_guard.h"
+#include "posix_files/posix_file.h"
+#include "posix_files/rename_replace.h"
+#include "posix_files/save_target.h"
 
 namespace kv::file_store {
 

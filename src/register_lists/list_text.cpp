@@ -1,4 +1,4 @@
-#include "files/list_text.h"
+#include "register_lists/list_text.h"
 
 #include <algorithm>
 #include <cctype>

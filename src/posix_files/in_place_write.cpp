@@ -1,11 +1,11 @@
-#include "fileio/in_place_write.h"
+#include "posix_files/in_place_write.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
 #include <string>
 
-#include "fileio/posix_file.h"
+#include "posix_files/posix_file.h"
 
 namespace kv::file_store {
 

@@ -1,11 +1,11 @@
-#include "files/register_list_reading.h"
+#include "register_lists/register_list_reading.h"
 
 #include <cctype>
 #include <cstddef>
 #include <string>
 #include <vector>
 
-#include "files/list_text.h"
+#include "register_lists/list_text.h"
 
 namespace kv {
 

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "fileio/interrupt_guard.h"
-#include "fileio/save_target.h"
+#include "posix_files/interrupt_guard.h"
+#include "posix_files/save_target.h"
 
 namespace kv::file_store {
 

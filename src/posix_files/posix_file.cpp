@@ -1,4 +1,4 @@
-#include "fileio/posix_file.h"
+#include "posix_files/posix_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "files/register_list_applying.h"
+#include "register_lists/register_list_applying.h"
 
 namespace kv {
 

@@ -1,14 +1,14 @@
-#include "files/register_list_applying.h"
+#include "register_lists/register_list_applying.h"
 
 #include <array>
 
-#include "clock/crystals.h"
 #include "clock/spin_divider.h"
-#include "files/register_list_decoding.h"
 #include "panel/channels.h"
+#include "panel/crystals.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 #include "panel/register_map.h"
+#include "register_lists/register_list_decoding.h"
 
 namespace kv {
 

@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <string>
 
-#include "files/register_list_decoding.h"
 #include "lo/lo_divider.h"
 #include "lo/lo_words.h"
 #include "panel/numbers.h"
+#include "register_lists/register_list_decoding.h"
 
 namespace kv {
 

@@ -1,4 +1,4 @@
-#include "fileio/save_target.h"
+#include "posix_files/save_target.h"
 
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "fileio/file_store.h"
-#include "fileio/posix_file.h"
+#include "posix_files/file_store.h"
+#include "posix_files/posix_file.h"
 
 namespace kv::file_store {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "files/register_list_reading.h"
+#include "register_lists/register_list_reading.h"
 
 namespace kv {
 

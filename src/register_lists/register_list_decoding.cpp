@@ -1,15 +1,15 @@
-#include "files/register_list_decoding.h"
+#include "register_lists/register_list_decoding.h"
 
 #include <algorithm>
 #include <charconv>
 
 #include "bandwidth/bandwidth_word.h"
-#include "clock/crystals.h"
-#include "files/field_search.h"
-#include "files/list_text.h"
 #include "gain/gain_words.h"
 #include "output/output_words.h"
+#include "panel/crystals.h"
 #include "panel/numbers.h"
+#include "register_lists/field_search.h"
+#include "register_lists/list_text.h"
 
 namespace kv {
 

@@ -1,4 +1,4 @@
-#include "fileio/rename_replace.h"
+#include "posix_files/rename_replace.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <random>
 
-#include "fileio/posix_file.h"
+#include "posix_files/posix_file.h"
 
 namespace kv::file_store {
 

@@ -1,0 +1,33 @@
+# Refuses every #include in src/ that crosses to a folder its own folder may not
+# use by src/layers.txt, and every folder the table does not name.
+# cmake -DPROJECT_SOURCE_DIR=ROOT -P cmake/check_layers.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/layers.cmake)
+file(GLOB folders RELATIVE ${PROJECT_SOURCE_DIR}/src LIST_DIRECTORIES true
+     ${PROJECT_SOURCE_DIR}/src/*)
+set(wrong "")
+foreach(folder IN LISTS folders)
+  if(NOT IS_DIRECTORY ${PROJECT_SOURCE_DIR}/src/${folder})
+    continue()
+  endif()
+  if(NOT folder IN_LIST kv_layers)
+    string(APPEND wrong "src/${folder}: no row in src/layers.txt\n")
+    continue()
+  endif()
+  file(GLOB_RECURSE sources ${PROJECT_SOURCE_DIR}/src/${folder}/*.h
+       ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/src/${folder}/*.in)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX MATCH "^#include \"([a-z_]+)/" _ "${line}")
+      set(used ${CMAKE_MATCH_1})
+      if(NOT used STREQUAL folder AND NOT used IN_LIST kv_uses_${folder})
+        file(RELATIVE_PATH name ${PROJECT_SOURCE_DIR} ${source})
+        string(APPEND wrong "${name}: ${line}: ${folder} may not use ${used}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(wrong)
+  message(FATAL_ERROR "Includes against src/layers.txt:\n${wrong}")
+endif()

@@ -1,0 +1,12 @@
+#include "panel/crystals.h"
+
+namespace kv {
+
+const Crystal* crystal_of_index(int index) {
+    if (index < 1 || index > static_cast<int>(kCrystals.size())) {
+        return nullptr;
+    }
+    return &kCrystals[static_cast<std::size_t>(index - 1)];
+}
+
+}  // namespace kv
