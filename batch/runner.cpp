@@ -14,27 +14,12 @@ namespace {
 
 constexpr std::string_view kGamePrefix = "MiniGame.";
 
-enum class Argument { None, Optional, Required, FileName };
+bool ends_in_blank(const std::string& text) {
+    return !text.empty() && (text.back() == ' ' || text.back() == '\t');
+}
 
-// The shape of each action's line: whether it names a control (for save, the
-// layout) and whether it takes an argument after it. A file name alone is the
-// rest of the line after the verb.
-struct Verb {
-    std::string_view name;
-    bool control;
-    Argument argument;
-};
-
-constexpr Verb kVerbs[] = {
-    {"pick", true, Argument::Required},  {"type", true, Argument::Optional},
-    {"paste", true, Argument::Optional}, {"click", true, Argument::None},
-    {"up", true, Argument::None},        {"down", true, Argument::None},
-    {"save", true, Argument::Required},  {"print", true, Argument::None},
-    {"open", false, Argument::FileName}, {"dump", false, Argument::None},
-};
-
-const Verb* find_verb(std::string_view name) {
-    for (const Verb& verb : kVerbs) {
+const Runner::Verb* find_verb(std::string_view name) {
+    for (const Runner::Verb& verb : Runner::verbs()) {
         if (verb.name == name) {
             return &verb;
         }
@@ -42,40 +27,39 @@ const Verb* find_verb(std::string_view name) {
     return nullptr;
 }
 
-bool ends_in_blank(const std::string& text) {
-    return !text.empty() && (text.back() == ' ' || text.back() == '\t');
+bool names_control(Runner::Shape shape) {
+    return shape != Runner::Shape::Nothing && shape != Runner::Shape::FileName;
+}
+
+std::optional<std::string> file_name_problem(const std::string& name) {
+    if (ends_in_blank(name)) {
+        return "the file name '" + name + "' ends in blanks";
+    }
+    return std::nullopt;
 }
 
 // Why a line does not fit its action's shape: extra words, a missing control
 // or argument, or a file name ending in blanks.
-std::optional<std::string> shape_problem(const Verb& verb, const ScriptLine& line) {
+std::optional<std::string> shape_problem(const Runner::Verb& verb, const ScriptLine& line) {
+    using Shape = Runner::Shape;
     const std::string action(verb.name);
-    if (verb.argument == Argument::FileName) {
-        if (line.rest.empty()) {
-            return action + " needs a file name";
-        }
-        if (ends_in_blank(line.rest)) {
-            return "the file name '" + line.rest + "' ends in blanks";
-        }
-        return std::nullopt;
+    if (verb.shape == Shape::FileName) {
+        return line.rest.empty() ? action + " needs a file name" : file_name_problem(line.rest);
     }
-    if (!verb.control && !line.control.empty()) {
+    const bool layout = verb.shape == Shape::LayoutFile;
+    if (!names_control(verb.shape) && !line.control.empty()) {
         return "extra words after '" + action + "'";
     }
-    if (verb.control && line.control.empty()) {
-        return action + " needs a " + (action == "save" ? "layout" : "control");
+    if (names_control(verb.shape) && line.control.empty()) {
+        return action + " needs a " + (layout ? "layout" : "control");
     }
-    if (verb.argument == Argument::None && !line.argument.empty()) {
+    if (verb.shape == Shape::Control && !line.argument.empty()) {
         return "extra words after '" + action + " " + line.control + "': '" + line.argument + "'";
     }
-    if (verb.argument == Argument::Required && line.argument.empty()) {
-        return action + " " + line.control + " needs " +
-               (action == "save" ? "a file name" : "an item");
+    if ((verb.shape == Shape::ControlItem || layout) && line.argument.empty()) {
+        return action + " " + line.control + " needs " + (layout ? "a file name" : "an item");
     }
-    if (action == "save" && ends_in_blank(line.argument)) {
-        return "the file name '" + line.argument + "' ends in blanks";
-    }
-    return std::nullopt;
+    return layout ? file_name_problem(line.argument) : std::nullopt;
 }
 
 bool is_text(const Control& control) {
@@ -139,15 +123,8 @@ Runner::Result Runner::perform(const ScriptLine& line) {
     if (auto problem = shape_problem(*verb, line)) {
         return {Outcome::Unreadable, *problem};
     }
-    if (line.verb == "dump") {
-        dump();
-        return {};
-    }
-    if (line.verb == "save") {
-        return save(line);
-    }
-    if (line.verb == "open") {
-        return open(line);
+    if (verb->on_line != nullptr) {
+        return (this->*verb->on_line)(line);
     }
     bool in_game = false;
     Control* control = lookup(line.control, in_game);
@@ -157,32 +134,11 @@ Runner::Result Runner::perform(const ScriptLine& line) {
     if (control == nullptr) {
         return {Outcome::Unreadable, "unknown control '" + line.control + "'"};
     }
-    if (line.verb != "print" &&
+    if (verb->needs_open_window &&
         platform_.window_closed(in_game ? WindowName::MiniGame : WindowName::Kv2841a)) {
         return {Outcome::Refused, line.control + ": its window is not open"};
     }
-    return perform_on(line, *control);
-}
-
-Runner::Result Runner::perform_on(const ScriptLine& line, Control& control) {
-    if (line.verb == "pick") {
-        return pick(control, line.argument);
-    }
-    if (line.verb == "type" || line.verb == "paste") {
-        return type_into(control, line.argument, line.verb == "paste");
-    }
-    if (line.verb == "click" && control.kind() == ControlKind::TabStrip) {
-        auto& tabs = static_cast<TabStrip&>(control);
-        return tabs.select(line.control) ? Result{}
-                                         : Result{Outcome::Refused, why_refused(control)};
-    }
-    if (line.verb == "click") {
-        return click(control);
-    }
-    if (line.verb == "up" || line.verb == "down") {
-        return arrow(control, line.verb == "up");
-    }
-    return print(control);
+    return (this->*verb->on_control)(line, *control);
 }
 
 Runner::Result Runner::save(const ScriptLine& line) {
@@ -231,6 +187,25 @@ Runner::Result Runner::open(const ScriptLine& line) {
     return {};
 }
 
+Runner::Result Runner::pick(const ScriptLine& line, Control& control) {
+    if (control.kind() != ControlKind::ComboBox) {
+        return {Outcome::Unreadable, control.name() + " is not a list"};
+    }
+    auto& list = static_cast<ComboBox&>(control);
+    if (!list.find_item(line.argument)) {
+        return {Outcome::Refused, control.name() + " has no item '" + line.argument + "'"};
+    }
+    return list.pick(line.argument) ? Result{} : Result{Outcome::Refused, why_refused(control)};
+}
+
+Runner::Result Runner::type(const ScriptLine& line, Control& control) {
+    return type_into(control, line.argument, false);
+}
+
+Runner::Result Runner::paste(const ScriptLine& line, Control& control) {
+    return type_into(control, line.argument, true);
+}
+
 Runner::Result Runner::type_into(Control& control, const std::string& text, bool paste) {
     if (!is_text(control)) {
         return {Outcome::Unreadable, control.name() + " takes no typing"};
@@ -255,22 +230,25 @@ Runner::Result Runner::type_into(Control& control, const std::string& text, bool
     return typed ? Result{} : Result{Outcome::Refused, why_refused(control)};
 }
 
-Runner::Result Runner::click(Control& control) {
+// A tab of the tab strip is named by its key ("click key2").
+Runner::Result Runner::click(const ScriptLine& line, Control& control) {
+    if (control.kind() == ControlKind::TabStrip) {
+        auto& tabs = static_cast<TabStrip&>(control);
+        return tabs.select(line.control) ? Result{}
+                                         : Result{Outcome::Refused, why_refused(control)};
+    }
     if (!control.takes_click()) {
         return {Outcome::Unreadable, control.name() + " takes no click"};
     }
     return control.click() ? Result{} : Result{Outcome::Refused, why_refused(control)};
 }
 
-Runner::Result Runner::pick(Control& control, const std::string& item) {
-    if (control.kind() != ControlKind::ComboBox) {
-        return {Outcome::Unreadable, control.name() + " is not a list"};
-    }
-    auto& list = static_cast<ComboBox&>(control);
-    if (!list.find_item(item)) {
-        return {Outcome::Refused, control.name() + " has no item '" + item + "'"};
-    }
-    return list.pick(item) ? Result{} : Result{Outcome::Refused, why_refused(control)};
+Runner::Result Runner::up(const ScriptLine& /*line*/, Control& control) {
+    return arrow(control, true);
+}
+
+Runner::Result Runner::down(const ScriptLine& /*line*/, Control& control) {
+    return arrow(control, false);
 }
 
 Runner::Result Runner::arrow(Control& control, bool up) {
@@ -282,18 +260,19 @@ Runner::Result Runner::arrow(Control& control, bool up) {
     return done ? Result{} : Result{Outcome::Refused, why_refused(control)};
 }
 
-Runner::Result Runner::print(Control& control) {
+Runner::Result Runner::print(const ScriptLine& /*line*/, Control& control) {
     out_ << control.printed_value() << '\n';
     return {};
 }
 
-void Runner::dump() {
+Runner::Result Runner::dump(const ScriptLine& /*line*/) {
     const Kv2841a& w = app_.window();
     for (int n = 0; n < kRegisterCount; ++n) {
         const TextBox& box = w.Text1[static_cast<std::size_t>(n)];
         out_ << "REG" << n << '\t' << box.text() << '\t'
              << (box.back_color() == kHighlight ? '*' : '-') << '\n';
     }
+    return {};
 }
 
 Control* Runner::lookup(const std::string& name, bool& in_game) {

@@ -2,7 +2,9 @@
 
 #include <istream>
 #include <ostream>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "batch/batch_platform.h"
 #include "batch/script_line.h"
@@ -25,23 +27,51 @@ public:
 
     int run(std::istream& script);
 
-private:
     enum class Outcome { Done, Refused, Unreadable };
     struct Result {
         Outcome outcome = Outcome::Done;
         std::string why;
     };
 
+    // What follows a verb on its line.
+    enum class Shape {
+        Nothing,      // "dump"
+        Control,      // "click ResetAll"
+        ControlItem,  // "pick crylist 40": an item must follow
+        ControlText,  // "type ch1bz 1400": the text may be empty
+        LayoutFile,   // "save spi regs.txt"
+        FileName,     // "open my regs.txt": the rest of the line
+    };
+    // One action of a script, declared once: its name, the shape of its line,
+    // its procedure (on the named control, or on the line for the actions
+    // that name none) and its lines of help.
+    struct Verb {
+        std::string_view name;
+        Shape shape;
+        Result (Runner::*on_control)(const ScriptLine&, Control&);
+        Result (Runner::*on_line)(const ScriptLine&);
+        // Whether the action is refused while the control's window is closed.
+        bool needs_open_window;
+        std::string_view usage;
+        std::string_view help;
+    };
+    // Every action, in the order --help lists them.
+    [[nodiscard]] static std::span<const Verb> verbs();
+
+private:
     Result perform(const ScriptLine& line);
-    Result perform_on(const ScriptLine& line, Control& control);
     Result save(const ScriptLine& line);
     Result open(const ScriptLine& line);
+    Result dump(const ScriptLine& line);
+    Result pick(const ScriptLine& line, Control& control);
+    Result type(const ScriptLine& line, Control& control);
+    Result paste(const ScriptLine& line, Control& control);
+    Result click(const ScriptLine& line, Control& control);
+    Result up(const ScriptLine& line, Control& control);
+    Result down(const ScriptLine& line, Control& control);
+    Result print(const ScriptLine& line, Control& control);
     Result type_into(Control& control, const std::string& text, bool paste);
-    Result click(Control& control);
-    Result pick(Control& control, const std::string& item);
     Result arrow(Control& control, bool up);
-    Result print(Control& control);
-    void dump();
     // The control a script names, "MiniGame.minibox(11)" for the puzzle window;
     // null when there is none. Sets in_game for the puzzle window's controls.
     Control* lookup(const std::string& name, bool& in_game);
