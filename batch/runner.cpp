@@ -268,7 +268,7 @@ Runner::Result Runner::print(const ScriptLine& /*line*/, Control& control) {
 Runner::Result Runner::dump(const ScriptLine& /*line*/) {
     const Kv2841a& w = app_.window();
     for (int n = 0; n < kRegisterCount; ++n) {
-        const TextBox& box = w.Text1[static_cast<std::size_t>(n)];
+        const TextBox& box = w.register_box(n);
         out_ << "REG" << n << '\t' << box.text() << '\t'
              << (box.back_color() == kHighlight ? '*' : '-') << '\n';
     }

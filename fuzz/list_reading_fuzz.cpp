@@ -79,8 +79,8 @@ void check_opening(std::string_view bytes, const kv::ListReading& reading) {
         }
         return;
     }
-    for (std::size_t n = 0; n < w.Text1.size(); ++n) {
-        if (w.Text1[n].text() != reading.list->texts[n]) {
+    for (int n = 0; n < kv::kRegisterCount; ++n) {
+        if (w.register_box(n).text() != reading.list->texts[static_cast<std::size_t>(n)]) {
             fail("a register does not hold the text read");
         }
     }

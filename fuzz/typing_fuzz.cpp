@@ -71,7 +71,7 @@ kv::TextControl& target(kv::Kv2841a& w, std::uint8_t choice) {
         case 4:
             return w.ch3bz;
         default:
-            return w.Text1[static_cast<std::size_t>(choice % 49 - 5)];
+            return w.register_box(choice % 49 - 5);
     }
 }
 

@@ -1,7 +1,9 @@
-#include <string_view>
+#include <array>
+#include <string>
 
 #include "bandwidth/bandwidth.h"
 #include "bandwidth/bandwidth_word.h"
+#include "panel/channels.h"
 #include "panel/crystals.h"
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
@@ -10,24 +12,15 @@ namespace kv {
 
 namespace {
 
-// The word a bandwidth handler writes into its channel's register, wide
-// (above 25 MHz, marked) or narrow (not marked). The threshold is strict.
-struct BandwidthWord {
-    int reg;
-    std::string_view wide;
-    std::string_view narrow;
-};
-
-constexpr BandwidthWord kChannel1 = {18, "7FFE0", "7C030"};
-constexpr BandwidthWord kChannel2 = {27, "FE830", "FC030"};
-constexpr BandwidthWord kChannel3 = {34, "7EBE0", "7C030"};
 constexpr double kWideAbove = 25;
 
-void write_bandwidth_word(Kv2841a& w, const ComboBox& list, const BandwidthWord& word) {
-    const bool wide = text_value(list.text()) > kWideAbove;
-    w.Text1[static_cast<std::size_t>(word.reg)].set_text(
-        std::string(wide ? word.wide : word.narrow));
-    w.mark(word.reg, wide);
+// The word a bandwidth list writes into its channel's register, wide (above
+// 25 MHz, marked) or narrow (not marked). The threshold is strict.
+void write_bandwidth_word(Kv2841a& w, const Channel& channel) {
+    const bool wide = text_value((w.*channel.bandwidth).text()) > kWideAbove;
+    w.register_box(channel.bandwidth_reg)
+        .set_text(std::string(wide ? channel.wide_word : channel.narrow_word));
+    w.mark(channel.bandwidth_reg, wide);
 }
 
 }  // namespace
@@ -38,29 +31,34 @@ void reg1fuzhi(Kv2841a& w) {
         // No word is defined for an index outside the crystal table.
         return;
     }
-    const auto word = bandwidth_word(
-        {text_value(w.Combo1.text()), text_value(w.Combo2.text()), text_value(w.Combo3.text())},
-        row->reg1);
+    std::array<double, kChannels.size()> bandwidths{};
+    for (std::size_t n = 0; n < kChannels.size(); ++n) {
+        bandwidths[n] = text_value((w.*kChannels[n].bandwidth).text());
+    }
+    const auto word = bandwidth_word(bandwidths, row->reg1);
     if (word) {
         w.write_word(w.reg1_te, *word);
     }
     w.LiveRegsList();
 }
 
+// Channel 1's pick runs LiveRegsList once (inside reg1fuzhi), the other two
+// run it again after their bandwidth word: the window has always done so, and
+// the copies it makes are the same either way.
 void Combo1_Click(Kv2841a& w) {
     reg1fuzhi(w);
-    write_bandwidth_word(w, w.Combo1, kChannel1);
+    write_bandwidth_word(w, kChannels[0]);
 }
 
 void Combo2_Click(Kv2841a& w) {
     reg1fuzhi(w);
-    write_bandwidth_word(w, w.Combo2, kChannel2);
+    write_bandwidth_word(w, kChannels[1]);
     w.LiveRegsList();
 }
 
 void Combo3_Click(Kv2841a& w) {
     reg1fuzhi(w);
-    write_bandwidth_word(w, w.Combo3, kChannel3);
+    write_bandwidth_word(w, kChannels[2]);
     w.LiveRegsList();
 }
 

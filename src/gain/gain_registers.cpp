@@ -26,10 +26,10 @@ void write_gain_word(Kv2841a& w, const Channel& channel, std::optional<std::uint
     if (!word) {
         return;
     }
-    const auto reg = static_cast<std::size_t>(channel.gain_reg);
-    Kv2841a::write_word(w.Text1[reg], *word);
-    w.mark_by_comparison(channel.gain_reg, kDefaultWords[reg]);
-    (w.*channel.gain_word).set_text(w.Text1[reg].text());
+    TextBox& box = w.register_box(channel.gain_reg);
+    Kv2841a::write_word(box, *word);
+    w.mark_by_comparison(channel.gain_reg, default_word(channel.gain_reg));
+    (w.*channel.gain_word).set_text(box.text());
 }
 
 bool switched_on(const Kv2841a& w, const Channel& channel) {

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "panel/channels.h"
 #include "panel/numbers.h"
 
 namespace kv {
@@ -17,6 +18,9 @@ Kv2841a::Kv2841a(Module& module, Platform& platform) : module_(module), platform
     }
     for (const Page& page : kPages) {
         collect_controls(this->*page.frame, controls_);
+    }
+    for (std::size_t n = 0; n < kChannels.size(); ++n) {
+        lo_words_frequency[n] = (this->*kChannels[n].lo).design_text();
     }
     attach_pages();
     attach_table();
@@ -49,11 +53,11 @@ bool Kv2841a::write_word(TextBox& box, std::int64_t value) {
 }
 
 void Kv2841a::mark_by_comparison(int n, std::string_view power_on_word) {
-    mark(n, Text1[static_cast<std::size_t>(n)].text() != power_on_word);
+    mark(n, register_box(n).text() != power_on_word);
 }
 
 void Kv2841a::mark(int n, bool on) {
-    Text1[static_cast<std::size_t>(n)].set_back_color(on ? kHighlight : kWindowBackground);
+    register_box(n).set_back_color(on ? kHighlight : kWindowBackground);
 }
 
 void Kv2841a::lock_all_registers(bool locked) {

@@ -14,7 +14,6 @@
 
 namespace kv {
 
-inline constexpr int kRegisterCount = 44;
 // A channel's LO error box takes at most this many characters; the error is
 // rounded to fit.
 inline constexpr std::size_t kLoErrorLength = 9;
@@ -204,13 +203,17 @@ public:
     // The tabs of kPages.
     static std::vector<TabStrip::Tab> page_tabs();
     void Text1_Click(int index);
+    // Register box n, 0 <= n < kRegisterCount: the one way to reach a register.
+    [[nodiscard]] TextBox& register_box(int n) { return Text1[static_cast<std::size_t>(n)]; }
+    [[nodiscard]] const TextBox& register_box(int n) const {
+        return Text1[static_cast<std::size_t>(n)];
+    }
 
     // ---- channel LOs -------------------------------------------------------
     // The LO frequency in MHz whose words each channel's boxes hold, as a number
     // text: the value of its list when it last fitted. While a list is red its
-    // words stay those of this frequency.
-    std::array<std::string, 3> lo_words_frequency{ch1bz.design_text(), ch2bz.design_text(),
-                                                  ch3bz.design_text()};
+    // words stay those of this frequency. It starts as the list's design text.
+    std::array<std::string, 3> lo_words_frequency;
 
     // ---- helpers the procedures share --------------------------------------
     // Gives the keyboard focus to a control.
@@ -256,29 +259,5 @@ inline constexpr std::array<Page, 4> kPages = {{
     {"key3", "增益调节", &Kv2841a::Frame40},
     {"key4", "寄存器列表", &Kv2841a::Frame2},
 }};
-
-// A panel word box and the register LiveRegsList copies it into.
-struct PanelWordCopy {
-    int reg;
-    TextBox Kv2841a::*box;
-};
-
-// The copies LiveRegsList makes, in the order it makes them.
-inline constexpr std::array<PanelWordCopy, 11> kPanelWordCopies = {{
-    {40, &Kv2841a::testmode},
-    {1, &Kv2841a::reg1_te},
-    {2, &Kv2841a::reg2_te},
-    {3, &Kv2841a::reg3_te},
-    {4, &Kv2841a::reg4_te},
-    {5, &Kv2841a::reg5_te},
-    {6, &Kv2841a::reg6_te},
-    {7, &Kv2841a::reg7_te},
-    {8, &Kv2841a::outmode},
-    {9, &Kv2841a::reg9_val},
-    {23, &Kv2841a::Reg23Ctrl},
-}};
-
-// The register a panel word box feeds, or -1 for a box that feeds none.
-[[nodiscard]] int panel_register(const Kv2841a& w, const TextBox& box);
 
 }  // namespace kv

@@ -8,15 +8,23 @@
 
 namespace kv {
 
-// The 44 registers of the KV2841A. The start word of each register box is also
+// The registers of the KV2841A, numbered 0..kRegisterCount - 1.
+inline constexpr int kRegisterCount = 44;
+
+// The start word of each register box is also
 // its word in the default set and, where a producer writes the register, the
 // power-on word its mark is decided against.
-inline constexpr std::array<std::string_view, 44> kDefaultWords = {
+inline constexpr std::array<std::string_view, kRegisterCount> kDefaultWords = {
     "FFF00", "011D5", "32178", "28F5C", "0FB00", "EB84F", "0C400", "51EB7", "318C2",
     "55700", "9965E", "B145C", "B249C", "62625", "8AAFE", "FFF80", "5F910", "40077",
     "7C030", "90708", "008B2", "420AE", "75541", "F7BDE", "FFF80", "5FA10", "40077",
     "FC030", "90C00", "4208D", "75541", "FFF80", "5F910", "40077", "7C030", "90C00",
     "420A8", "75541", "EE296", "47002", "00000", "FFFFD", "FFFFD", "FFFFD"};
+
+// The start word of register n, 0 <= n < kRegisterCount.
+[[nodiscard]] constexpr std::string_view default_word(int n) {
+    return kDefaultWords[static_cast<std::size_t>(n)];
+}
 
 // REG19's start word differs from the chip's power-on value: its box starts
 // marked, and every reset marks it again.
@@ -68,8 +76,8 @@ std::array<TextBox, sizeof...(N)> make_register_boxes(Control* page, std::index_
                     static_cast<int>(N)}...};
 }
 
-inline std::array<TextBox, 44> make_register_boxes(Control* page) {
-    return make_register_boxes(page, std::make_index_sequence<44>{});
+inline std::array<TextBox, kRegisterCount> make_register_boxes(Control* page) {
+    return make_register_boxes(page, std::make_index_sequence<kRegisterCount>{});
 }
 
 }  // namespace kv

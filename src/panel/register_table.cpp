@@ -1,3 +1,4 @@
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 
 namespace kv {
@@ -13,8 +14,8 @@ int panel_register(const Kv2841a& w, const TextBox& box) {
 
 void Kv2841a::LiveRegsList() {
     for (const PanelWordCopy& entry : kPanelWordCopies) {
-        Text1[static_cast<std::size_t>(entry.reg)].set_text((this->*entry.box).text());
-        mark_by_comparison(entry.reg, kDefaultWords[static_cast<std::size_t>(entry.reg)]);
+        register_box(entry.reg).set_text((this->*entry.box).text());
+        mark_by_comparison(entry.reg, default_word(entry.reg));
     }
 }
 

@@ -14,6 +14,7 @@
 #include "qt/bindings.h"
 #include "qt/layout_helpers.h"
 #include "qt/pages.h"
+#include "qt/qt_text.h"
 
 // Page "功能调节": bandwidths, crystal, the three channel LOs, the output
 // format and the test switches, each in its frame.
@@ -51,11 +52,10 @@ void add_row(QGridLayout& grid, int row, const QString& label, QWidget* field,
 QGroupBox* bandwidth_frame(Bindings& bind, Kv2841a& w, QWidget* page) {
     QGroupBox* frame = bind.frame(w.Frame7, page);
     auto* grid = page_grid(frame);
-    const std::pair<const char*, ComboBox*> lists[] = {
-        {"1通道", &w.Combo1}, {"2通道", &w.Combo2}, {"3通道", &w.Combo3}};
     int row = 0;
-    for (const auto& [label, list] : lists) {
-        add_row(*grid, row++, QString::fromUtf8(label), list_box(bind, *list, frame), kMHz);
+    for (const Channel& channel : kChannels) {
+        add_row(*grid, row++, to_qstring(channel.name), list_box(bind, w.*channel.bandwidth, frame),
+                kMHz);
     }
     add_row(*grid, row, register_name(w, w.reg1_te), word_box(bind, w.reg1_te, frame));
     keep_to_top_left(*grid);

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 
 namespace kv::qt {

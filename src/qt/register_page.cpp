@@ -28,7 +28,7 @@ QWidget* register_table(Bindings& bind, Kv2841a& w, QWidget* page) {
     for (int n = 0; n < kRegisterCount; ++n) {
         const int row = n % kRows;
         const int column = 2 * (n / kRows);
-        QLineEdit* box = bind.text_box(w.Text1[static_cast<std::size_t>(n)], table);
+        QLineEdit* box = bind.text_box(w.register_box(n), table);
         fit_characters(*box, kWordCharacters);
         QLabel* label = caption(register_name(n), table, box);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

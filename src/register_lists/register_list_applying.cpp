@@ -102,12 +102,12 @@ void apply_lists(Kv2841a& w, const DecodedSettings& s) {
 // word is one no setting explains.
 void write_remaining(Kv2841a& w, const RegisterListFile& file, OpenReport& report) {
     for (int n = 0; n < kRegisterCount; ++n) {
-        TextBox& box = w.Text1[static_cast<std::size_t>(n)];
+        TextBox& box = w.register_box(n);
         const std::string& text = file.texts[static_cast<std::size_t>(n)];
         if (box.text() == text) {
             continue;
         }
-        if (text != kDefaultWords[static_cast<std::size_t>(n)]) {
+        if (text != default_word(n)) {
             report.unexplained.push_back(n);
         }
         box.set_text(text);

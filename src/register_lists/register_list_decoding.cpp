@@ -6,6 +6,7 @@
 #include "bandwidth/bandwidth_word.h"
 #include "gain/gain_words.h"
 #include "output/output_words.h"
+#include "panel/channels.h"
 #include "panel/crystals.h"
 #include "panel/numbers.h"
 #include "register_lists/field_search.h"
@@ -71,7 +72,7 @@ std::optional<ChannelGainSettings> find_gains(const PanelOffers& offers, std::si
 
 void decode_gains(const FileWords& words, const PanelOffers& offers, DecodedSettings& out) {
     std::size_t switches = 0;
-    if (const auto reg10 = word(words, 10)) {
+    if (const auto reg10 = word(words, kChannels[0].gain_reg)) {
         out.gains[0] = find_gains(
             offers, 4, *reg10,
             [](const ChannelGains& g, std::size_t sw) {
@@ -82,9 +83,9 @@ void decode_gains(const FileWords& words, const PanelOffers& offers, DecodedSett
             out.ifa_switch = (switches & 2) != 0;
         }
     }
-    for (const int channel : {2, 3}) {
-        if (const auto reg = word(words, 9 + channel)) {
-            out.gains[static_cast<std::size_t>(channel - 1)] = find_gains(
+    for (std::size_t channel = 1; channel < kChannels.size(); ++channel) {
+        if (const auto reg = word(words, kChannels[channel].gain_reg)) {
+            out.gains[channel] = find_gains(
                 offers, 2, *reg,
                 [](const ChannelGains& g, std::size_t sw) {
                     return channel23_gain_word(g, sw != 0);
@@ -162,12 +163,12 @@ std::vector<int> decode_reg1(const FileWords& words, const PanelOffers& offers,
 std::array<std::optional<std::string>, 3> lo_texts(const FileWords& words, int crystal) {
     const Crystal& row = kCrystals[static_cast<std::size_t>(crystal - 1)];
     std::array<std::optional<std::string>, 3> texts;
-    for (int channel = 1; channel <= 3; ++channel) {
-        const auto integer = word(words, 2 * channel);
-        const auto fraction = word(words, 2 * channel + 1);
+    for (std::size_t n = 0; n < kChannels.size(); ++n) {
+        const auto integer = word(words, kChannels[n].integer_reg);
+        const auto fraction = word(words, kChannels[n].fraction_reg);
         if (integer && fraction) {
-            texts[static_cast<std::size_t>(channel - 1)] =
-                lo_text(channel, *integer, *fraction, row.mhz, row.pre_divider);
+            texts[n] =
+                lo_text(static_cast<int>(n) + 1, *integer, *fraction, row.mhz, row.pre_divider);
         }
     }
     return texts;
@@ -188,7 +189,8 @@ void decode_crystal(const FileWords& words, std::vector<int> allowed, int curren
                     DecodedSettings& out) {
     std::sort(allowed.begin(), allowed.end(), std::greater<>());
     allowed.erase(std::unique(allowed.begin(), allowed.end()), allowed.end());
-    const bool channel1_words = word(words, 2) && word(words, 3);
+    const bool channel1_words =
+        word(words, kChannels[0].integer_reg) && word(words, kChannels[0].fraction_reg);
     for (const int crystal : allowed) {
         if (!channel1_words || lo_texts(words, crystal)[0]) {
             out.crystals_fitted.push_back(crystal);

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/register_texts.h"
 #include "register_lists/list_commands.h"
@@ -38,14 +39,12 @@ void prepare_dialog(CommonDialog& dialog) {
 // are still those of the last frequency that did. Asks before saving them;
 // true when no list is red or the person agrees.
 bool may_save_kept_lo_words(Kv2841a& w) {
-    const std::array<std::pair<const ComboBox*, const Frame*>, 3> channels = {
-        {{&w.ch1bz, &w.Frame9}, {&w.ch2bz, &w.Frame10}, {&w.ch3bz, &w.Frame11}}};
     std::string text;
-    for (std::size_t n = 0; n < channels.size(); ++n) {
-        const auto [list, frame] = channels[n];
-        if (list->back_color() == kPureRed) {
-            text += frame->caption() + "的频率" + list->text() + "无法设置，将保存的是" +
-                    w.lo_words_frequency[n] + " MHz的寄存器值。\n";
+    for (std::size_t n = 0; n < kChannels.size(); ++n) {
+        const ComboBox& list = w.*kChannels[n].lo;
+        if (list.back_color() == kPureRed) {
+            text += (w.*kChannels[n].lo_frame).caption() + "的频率" + list.text() +
+                    "无法设置，将保存的是" + w.lo_words_frequency[n] + " MHz的寄存器值。\n";
         }
     }
     if (text.empty()) {

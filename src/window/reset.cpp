@@ -1,9 +1,11 @@
+#include <initializer_list>
 #include <string>
 
 #include "bandwidth/bandwidth.h"
 #include "clock/clock.h"
 #include "lo/lo.h"
 #include "output/output.h"
+#include "panel/channels.h"
 #include "panel/kv2841a.h"
 #include "panel/register_map.h"
 #include "window/window.h"
@@ -12,17 +14,25 @@ namespace kv {
 
 namespace {
 
-void restore_design_text(std::initializer_list<TextControl*> controls) {
-    for (TextControl* control : controls) {
-        control->set_text(control->design_text());
+void restore_design_text(TextControl& control) {
+    control.set_text(control.design_text());
+}
+
+// The lists of one kind, channel 1 to 3, back to their design texts.
+template <typename Member>
+void restore_channels(Kv2841a& w, std::initializer_list<Member Kv2841a::*Channel::*> kinds) {
+    for (const auto kind : kinds) {
+        for (const Channel& channel : kChannels) {
+            restore_design_text(w.*(channel.*kind));
+        }
     }
 }
 
 }  // namespace
 
 void Default_Regs(Kv2841a& w) {
-    for (std::size_t n = 0; n < w.Text1.size(); ++n) {
-        w.Text1[n].set_text(std::string(kDefaultWords[n]));
+    for (int n = 0; n < kRegisterCount; ++n) {
+        w.register_box(n).set_text(std::string(default_word(n)));
     }
 }
 
@@ -41,15 +51,15 @@ void Reset_All(Kv2841a& w) {
     for (CheckBox* test_switch : {&w.D2S_ck, &w.ADC_ck, &w.Freq_ck}) {
         test_switch->set_value(0);
     }
-    restore_design_text(
-        {&w.Combo1, &w.Combo2, &w.Combo3, &w.ch1bz, &w.ch2bz, &w.ch3bz, &w.crylist});
-    for (CheckBox* gain_switch : {&w.CH1_AGC_SW, &w.CH2_AGC_SW, &w.CH3_AGC_SW, &w.CH1_IFA_SW}) {
-        gain_switch->set_value(gain_switch->design_value());
+    restore_channels(w, {&Channel::bandwidth, &Channel::lo});
+    restore_design_text(w.crylist);
+    for (const Channel& channel : kChannels) {
+        CheckBox& agc_switch = w.*channel.agc_switch;
+        agc_switch.set_value(agc_switch.design_value());
     }
-    restore_design_text({&w.CH1_RF_Gain, &w.CH2_RF_Gain, &w.CH3_RF_Gain, &w.CH1_AGC_Gain,
-                         &w.CH2_AGC_Gain, &w.CH3_AGC_Gain, &w.CH1_IFA_Gain, &w.CH2_IFA_Gain,
-                         &w.CH3_IFA_Gain, &w.CH1_AC_Gain, &w.CH2_AC_Gain, &w.CH3_AC_Gain,
-                         &w.CH1_DC_Gain, &w.CH2_DC_Gain, &w.CH3_DC_Gain});
+    w.CH1_IFA_SW.set_value(w.CH1_IFA_SW.design_value());
+    restore_channels(w, {&Channel::front_end_gain, &Channel::agc_gain, &Channel::ifa_gain});
+    restore_channels(w, {&Channel::analog_gain, &Channel::digital_gain});
     load_value(w);
     callreg(w);
     reg1fuzhi(w);
@@ -61,11 +71,13 @@ void Reset_All(Kv2841a& w) {
         w.mark(n, false);
     }
     w.mark(kAlwaysMarkedRegister, true);
-    for (auto [reg, show] :
-         {std::pair{10, &w.Reg10_Show}, {11, &w.Reg11_Show}, {12, &w.Reg12_Show}}) {
-        TextBox& box = w.Text1[static_cast<std::size_t>(reg)];
-        box.set_text(std::string(kDefaultWords[static_cast<std::size_t>(reg)]));
-        show->set_text(box.text());
+    // REG10 to REG12 are written once more, with their default words, after
+    // the gain procedures above have written theirs: the window has always
+    // ended its reset so, and saved lists rely on it. Keep it.
+    for (const Channel& channel : kChannels) {
+        TextBox& box = w.register_box(channel.gain_reg);
+        box.set_text(std::string(default_word(channel.gain_reg)));
+        (w.*channel.gain_word).set_text(box.text());
     }
 }
 

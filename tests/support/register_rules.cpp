@@ -1,6 +1,7 @@
 #include <array>
 #include <string>
 
+#include "panel/channels.h"
 #include "support/register_oracle.h"
 #include "support/rule_checks.h"
 
