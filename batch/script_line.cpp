@@ -4,12 +4,13 @@ namespace kv::batch {
 
 namespace {
 
-bool is_blank(char c) {
+// The characters between the fields of a script line.
+bool separates_fields(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
 std::string_view skip_blanks(std::string_view s) {
-    while (!s.empty() && is_blank(s.front())) {
+    while (!s.empty() && separates_fields(s.front())) {
         s.remove_prefix(1);
     }
     return s;
@@ -18,7 +19,7 @@ std::string_view skip_blanks(std::string_view s) {
 std::string_view take_field(std::string_view& s) {
     s = skip_blanks(s);
     std::size_t end = 0;
-    while (end < s.size() && !is_blank(s[end])) {
+    while (end < s.size() && !separates_fields(s[end])) {
         ++end;
     }
     const std::string_view field = s.substr(0, end);

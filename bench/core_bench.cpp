@@ -21,7 +21,7 @@ namespace {
 struct LoadedWindow {
     LoadedWindow() { Form_Load(w); }
 
-    QuietPlatform platform;
+    test::FakePlatform platform = quiet_platform();
     Module module;
     Kv2841aWindow w{module, platform};
 };

@@ -13,7 +13,7 @@ namespace {
 
 // Crystal, LOs, a bandwidth, gains, output and test switches, as a person sets them.
 std::vector<std::string> set_up_texts() {
-    QuietPlatform platform;
+    test::FakePlatform platform = quiet_platform();
     Module module;
     Kv2841aWindow w(module, platform);
     Form_Load(w);
@@ -36,7 +36,8 @@ std::vector<std::string> set_up_texts() {
 void next_file_to_open(Kv2841a& w, ListLayout layout, bool there) {
     static const std::vector<std::string> set_up = set_up_texts();
     static const std::vector<std::string> start(kDefaultWords.begin(), kDefaultWords.end());
-    static_cast<QuietPlatform&>(w.platform()).file_bytes = layout(there ? set_up : start);
+    static_cast<test::FakePlatform&>(w.platform()).files[std::string(kListFile)] =
+        layout(there ? set_up : start);
 }
 
 }  // namespace kv::bench

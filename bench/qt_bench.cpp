@@ -93,7 +93,7 @@ struct ShownWindow {
         QTest::keyClick(widget<QComboBox>(list), down ? Qt::Key_Down : Qt::Key_Up);
     }
 
-    QuietPlatform platform;
+    test::FakePlatform platform = quiet_platform();
     qt::QtPlatform desktop;
     Module module;
     Kv2841aWindow w{module, platform};

@@ -12,6 +12,6 @@ namespace kv::bench {
 // boxes shown) as one text. A benchmark takes it before and after one action
 // to make sure the action reached the window: an action that changes nothing
 // measures nothing.
-[[nodiscard]] std::string window_state(const Kv2841a& w, const QuietPlatform& platform);
+[[nodiscard]] std::string window_state(const Kv2841a& w, const test::FakePlatform& platform);
 
 }  // namespace kv::bench

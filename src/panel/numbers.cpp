@@ -13,7 +13,8 @@ namespace kv {
 
 namespace {
 
-bool is_blank(char c) {
+// The blanks a number text may hold anywhere: they are read as if absent.
+bool skipped_in_numbers(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 bool is_digit(char c) {
@@ -23,7 +24,7 @@ bool is_digit(char c) {
 std::string without_blanks(std::string_view text) {
     std::string out;
     for (char c : text) {
-        if (!is_blank(c)) {
+        if (!skipped_in_numbers(c)) {
             out.push_back(c);
         }
     }
@@ -254,7 +255,7 @@ std::string special_text(double value) {
 
 double text_value(std::string_view text) {
     std::string compact;
-    if (std::any_of(text.begin(), text.end(), is_blank)) {
+    if (std::any_of(text.begin(), text.end(), skipped_in_numbers)) {
         compact = without_blanks(text);
         text = compact;
     }

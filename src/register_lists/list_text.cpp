@@ -103,7 +103,7 @@ long hex_value(std::string_view digits) {
     return value;
 }
 
-bool is_blank(std::string_view text) {
+bool is_spaces_and_tabs(std::string_view text) {
     return text.find_first_not_of(kBlanks) == std::string_view::npos;
 }
 
@@ -148,7 +148,7 @@ std::vector<std::string_view> text_lines(std::string_view bytes) {
     for (std::string_view line : split(bytes, '\n')) {
         lines.push_back(without_cr(line));
     }
-    while (!lines.empty() && is_blank(lines.back())) {
+    while (!lines.empty() && is_spaces_and_tabs(lines.back())) {
         lines.pop_back();
     }
     return lines;

@@ -23,7 +23,8 @@ namespace kv {
 // The value of one to two hex digits; -1 for anything else.
 [[nodiscard]] long hex_value(std::string_view digits);
 
-[[nodiscard]] bool is_blank(std::string_view text);
+// True for an empty text and one of spaces and TABs alone.
+[[nodiscard]] bool is_spaces_and_tabs(std::string_view text);
 // Without the blanks (spaces and TABs) at both ends.
 [[nodiscard]] std::string_view trim_blanks(std::string_view text);
 [[nodiscard]] bool starts_with_no_case(std::string_view text, std::string_view prefix);

@@ -44,7 +44,7 @@ ListReading too_many() {
 // are no register; an editor that strips trailing blanks takes the last TAB.
 ListReading read_spi(std::string_view line) {
     std::vector<std::string_view> fields = split(line, '\t');
-    if (fields.size() > 1 && is_blank(fields.back())) {
+    if (fields.size() > 1 && is_spaces_and_tabs(fields.back())) {
         fields.pop_back();
     }
     if (fields.size() < kRegisters) {

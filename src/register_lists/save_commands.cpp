@@ -17,7 +17,8 @@ namespace {
 
 using Layout = std::string (*)(std::span<const std::string>);
 
-bool blank(const std::string& name) {
+// A name of spaces alone, or none, names no file.
+bool is_spaces(const std::string& name) {
     return name.find_first_not_of(' ') == std::string::npos;
 }
 
@@ -73,7 +74,7 @@ void save_register_list(Kv2841a& w, Layout layout) {
     prepare_dialog(w.CommonDialog1);
     if (w.platform().show_save_dialog(w.CommonDialog1)) {
         const std::string path = w.CommonDialog1.file_name;
-        if (blank(path) || !may_save_kept_lo_words(w) || !may_write(w, path)) {
+        if (is_spaces(path) || !may_save_kept_lo_words(w) || !may_write(w, path)) {
             return;
         }
         const SaveResult result = w.platform().save_file(path, layout(register_texts(w)));

@@ -3,8 +3,9 @@
 namespace kv::test {
 
 MessageAnswer FakePlatform::message_box(const Message& message) {
-    messages.push_back(message);
-    events.push_back("message " + message.title);
+    ++message_count;
+    record(messages, message);
+    record(events, "message " + message.title);
     if (!answers.empty()) {
         const MessageAnswer answer = answers.front();
         answers.pop_front();
@@ -15,31 +16,33 @@ MessageAnswer FakePlatform::message_box(const Message& message) {
 
 namespace {
 
-// The next answer of the queue into the dialog; false when it cancels.
-bool answer_dialog(std::deque<std::optional<std::string>>& queue, CommonDialog& dialog) {
-    if (queue.empty() || !queue.front()) {
-        if (!queue.empty()) {
-            queue.pop_front();
-        }
-        return false;
+// The next answer of the queue, or the standing answer, into the dialog; false
+// when it cancels.
+bool answer_dialog(std::deque<std::optional<std::string>>& queue,
+                   const std::optional<std::string>& standing, CommonDialog& dialog) {
+    std::optional<std::string> answer = standing;
+    if (!queue.empty()) {
+        answer = queue.front();
+        queue.pop_front();
     }
-    dialog.file_name = *queue.front();
-    queue.pop_front();
-    return true;
+    if (answer) {
+        dialog.file_name = *answer;
+    }
+    return answer.has_value();
 }
 
 }  // namespace
 
 bool FakePlatform::show_save_dialog(CommonDialog& dialog) {
-    dialogs.push_back(dialog);
-    events.emplace_back("dialog");
-    return answer_dialog(dialog_answers, dialog);
+    record(dialogs, dialog);
+    record(events, "dialog");
+    return answer_dialog(dialog_answers, standing_dialog_answer, dialog);
 }
 
 bool FakePlatform::show_open_dialog(CommonDialog& dialog) {
-    dialogs.push_back(dialog);
-    events.emplace_back("open dialog");
-    return answer_dialog(dialog_answers, dialog);
+    record(dialogs, dialog);
+    record(events, "open dialog");
+    return answer_dialog(dialog_answers, standing_dialog_answer, dialog);
 }
 
 bool FakePlatform::plain_file_exists(const std::string& path) {
@@ -47,16 +50,17 @@ bool FakePlatform::plain_file_exists(const std::string& path) {
 }
 
 SaveResult FakePlatform::save_file(const std::string& path, std::string_view bytes) {
-    events.push_back("save " + path);
+    record(events, "save " + path);
     if (save_failure) {
         return {false, *save_failure};
     }
     files[path] = std::string(bytes);
+    bytes_saved += bytes.size();
     return {true, {}};
 }
 
 ReadResult FakePlatform::read_file(const std::string& path) {
-    events.push_back("read " + path);
+    record(events, "read " + path);
     const auto file = files.find(path);
     if (read_failure || file == files.end()) {
         return {false, {}, read_failure.value_or("文件不存在")};
@@ -65,18 +69,24 @@ ReadResult FakePlatform::read_file(const std::string& path) {
 }
 
 void FakePlatform::set_focus(const Control& control) {
-    focus.push_back(control.name());
-    events.push_back("focus " + control.name());
+    ++focus_count;
+    record(focus, control.name());
+    record(events, "focus " + control.name());
+    if (on_focus) {
+        on_focus(control);
+    }
 }
 
 void FakePlatform::show_window(WindowName window) {
-    window_events.push_back(window == WindowName::MiniGame ? "show MiniGame" : "show Kv2841a");
-    events.push_back(window_events.back());
+    const std::string event = window == WindowName::MiniGame ? "show MiniGame" : "show Kv2841a";
+    record(window_events, event);
+    record(events, event);
 }
 
 void FakePlatform::close_window(WindowName window) {
-    window_events.push_back(window == WindowName::MiniGame ? "close MiniGame" : "close Kv2841a");
-    events.push_back(window_events.back());
+    const std::string event = window == WindowName::MiniGame ? "close MiniGame" : "close Kv2841a";
+    record(window_events, event);
+    record(events, event);
 }
 
 }  // namespace kv::test

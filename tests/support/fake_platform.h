@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "panel/platform.h"
@@ -12,7 +16,8 @@ namespace kv::test {
 
 // A scripted platform: records every message box, dialog, focus move and window
 // change, answers message boxes and save dialogs from queues, and keeps files in
-// memory.
+// memory. The benchmarks run it without records, so that a million actions
+// keep no history, and with a standing answer to every dialog.
 class FakePlatform final : public Platform {
 public:
     MessageAnswer message_box(const Message& message) override;
@@ -29,8 +34,10 @@ public:
 
     // Answers for the next boxes; an empty queue answers OK, or Yes to a question.
     std::deque<MessageAnswer> answers;
-    // Names for the next save and open dialogs; nullopt cancels. An empty queue cancels.
+    // Names for the next save and open dialogs; nullopt cancels. An empty queue
+    // gives the standing answer, which cancels unless it is set.
     std::deque<std::optional<std::string>> dialog_answers;
+    std::optional<std::string> standing_dialog_answer;
     // The reason the next saves fail with, when set.
     std::optional<std::string> save_failure;
     // The reason the next reads fail with, when set.
@@ -45,6 +52,23 @@ public:
     // <window>".
     std::vector<std::string> events;
     std::map<std::string, std::string> files;
+
+    // Whether the records above are kept; the counts below are always kept.
+    bool keeps_records = true;
+    std::size_t message_count = 0;
+    std::size_t focus_count = 0;
+    std::size_t bytes_saved = 0;
+    // Called with every focus move, where a view takes the focus (benchmarks of
+    // the bound window).
+    std::function<void(const Control&)> on_focus;
+
+private:
+    template <typename T>
+    void record(std::vector<T>& list, std::type_identity_t<T> item) {
+        if (keeps_records) {
+            list.push_back(std::move(item));
+        }
+    }
 };
 
 }  // namespace kv::test
