@@ -1,5 +1,6 @@
 # Refuses every #include in src/ that crosses to a folder its own folder may not
-# use by src/layers.txt, and every folder the table does not name.
+# use by src/layers.txt, every folder the table does not name, and a README
+# whose copy of the table differs.
 # cmake -DPROJECT_SOURCE_DIR=ROOT -P cmake/check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/layers.cmake)
@@ -28,6 +29,14 @@ foreach(folder IN LISTS folders)
     endforeach()
   endforeach()
 endforeach()
+# README.md shows the table; every row must stand there as it stands here.
+file(READ ${PROJECT_SOURCE_DIR}/README.md readme)
+foreach(row IN LISTS kv_layer_rows)
+  string(FIND "${readme}" "\n${row}\n" at)
+  if(at EQUAL -1)
+    string(APPEND wrong "README.md does not show the row '${row}' of src/layers.txt\n")
+  endif()
+endforeach()
 if(wrong)
-  message(FATAL_ERROR "Includes against src/layers.txt:\n${wrong}")
+  message(FATAL_ERROR "Against src/layers.txt:\n${wrong}")
 endif()

@@ -47,7 +47,10 @@ inline constexpr std::array<Crystal, 7> kCrystals = {{
     {10, 1, {0, 0, 1, 4}, {2, 7, 27, 2, 2}},
 }};
 
-// The row of crystal index 1..7, or null.
+// Crystal indexes run from 1 to kCrystalCount.
+inline constexpr int kCrystalCount = static_cast<int>(kCrystals.size());
+
+// The row of crystal index 1..kCrystalCount, or null.
 [[nodiscard]] const Crystal* crystal_of_index(int index);
 
 }  // namespace kv

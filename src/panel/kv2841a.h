@@ -8,6 +8,7 @@
 
 #include "panel/common_dialog.h"
 #include "panel/controls.h"
+#include "panel/crystals.h"
 #include "panel/module.h"
 #include "panel/platform.h"
 #include "panel/register_map.h"
@@ -140,7 +141,7 @@ public:
     // boxes; the crystal spin stands away from 3 so that start-up moves it.
     Frame Frame3{"Frame3", nullptr, ""};
     TextBox crystal{"crystal", &Frame3, "25", kLocked};
-    ScrollBar VScroll_crystal{"VScroll_crystal", &Frame3, 1, 7, 1, 1};
+    ScrollBar VScroll_crystal{"VScroll_crystal", &Frame3, 1, kCrystalCount, 1, 1};
     TextBox reA{"reA", &Frame3, "2", {.locked = true, .tip = "可选1,2"}};
     ScrollBar VScroll_reA{"VScroll_reA", &Frame3, 1, 2, 1, 1};
     TextBox reB{"reB", &Frame3, "1", {.tip = "可输入范围1-7"}};
