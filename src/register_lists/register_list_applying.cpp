@@ -134,11 +134,29 @@ PanelOffers offers_of(const Kv2841a& w) {
             offered_dividers(w.VScroll_SCfpb)};
 }
 
+// The window knows its crystal: where its words fit it, the LO frequencies
+// are read at it, though another crystal's might read shorter.
 ReadList read_window_list(Kv2841a& w) {
     const std::vector<std::string> texts = register_texts(w);
     RegisterTexts own;
     std::copy(texts.begin(), texts.end(), own.begin());
-    return read_list(own, offers_of(w), w.module().cry_index);
+    const int crystal = w.module().cry_index;
+    ReadList list = read_list(own, offers_of(w), crystal);
+    DecodedSettings& s = list.settings;
+    const auto& fitted = s.crystals_fitted;
+    if (s.crystal == crystal || std::find(fitted.begin(), fitted.end(), crystal) == fitted.end()) {
+        return list;
+    }
+    s.crystal = crystal;
+    const Crystal& row = *crystal_of_index(crystal);
+    for (std::size_t k = 0; k < s.lo_mhz.size(); ++k) {
+        const auto integer = list.words[2 * k + 2];
+        const auto fraction = list.words[2 * k + 3];
+        s.lo_mhz[k] = integer && fraction ? lo_text(static_cast<int>(k) + 1, *integer, *fraction,
+                                                    row.mhz, row.pre_divider)
+                                          : std::nullopt;
+    }
+    return list;
 }
 
 OpenReport apply_register_list(Kv2841a& w, const RegisterListFile& file) {

@@ -22,8 +22,8 @@ struct OpenReport {
 // What the window's lists and spins offer.
 [[nodiscard]] PanelOffers offers_of(const Kv2841a& w);
 
-// The window's register list, read as a file's: the window's crystal is
-// preferred where the words fit more than one.
+// The window's register list, read as a file's, at the window's crystal
+// wherever its words fit it (20 and 19.2 MHz give the same REG1 and REG9).
 [[nodiscard]] ReadList read_window_list(Kv2841a& w);
 
 // Brings the window to the file: first the settings that produce its words,
