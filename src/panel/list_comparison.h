@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kv {
@@ -28,5 +30,13 @@ struct ListComparison {
     std::vector<SettingChange> settings;
     std::vector<RegisterChange> registers;
 };
+
+// The window that shows a comparison: its title, the line when no setting
+// differs, the line when all words are equal, and its table's columns.
+inline constexpr std::string_view kComparisonTitle = "比较寄存器列表";
+inline constexpr std::string_view kNoSettingDiffers = "设置全部相同";
+inline constexpr std::string_view kAllWordsEqual = "寄存器字全部相同";
+inline constexpr std::array<std::string_view, 4> kComparisonColumns = {"寄存器", "本窗口的字",
+                                                                       "文件的字", "不同的字段"};
 
 }  // namespace kv

@@ -9,23 +9,6 @@
 
 namespace kv {
 
-namespace {
-
-// Where the front end brings no window of its own, the comparison is shown in
-// a box: the settings that differ, then the registers.
-std::string comparison_box_text(const std::string& path, const ListComparison& comparison) {
-    if (comparison.registers.empty()) {
-        return path + "\n寄存器字全部相同";
-    }
-    std::string text = path + "\n";
-    for (const SettingChange& change : comparison.settings) {
-        text += change_text(change) + "\n";
-    }
-    return text + "\n" + comparison_text(comparison);
-}
-
-}  // namespace
-
 bool compare_register_list(Kv2841a& w, const std::string& path) {
     const auto file = read_list_file(w, path);
     if (!file) {
@@ -36,9 +19,6 @@ bool compare_register_list(Kv2841a& w, const std::string& path) {
         read_window_list(w), read_list(file->texts, offers, w.module().cry_index), offers);
     if (w.show_comparison) {
         w.show_comparison(path, comparison);
-    } else {
-        w.MsgBox(MessageIcon::Information, MessageButtons::Ok, "比较寄存器列表",
-                 comparison_box_text(path, comparison));
     }
     return true;
 }
