@@ -12,6 +12,7 @@
 #include "gain/gain_words.h"
 #include "lo/lo_words.h"
 #include "output/output_words.h"
+#include "panel/channels.h"
 #include "panel/numbers.h"
 #include "panel/register_map.h"
 #include "register_lists/register_list_applying.h"
@@ -114,7 +115,7 @@ Settings read(int n, std::uint32_t word, const PanelOffers& offers) {
                 break;
             case FieldMeaning::WideBandwidth:
                 value =
-                    hex5(word) == kBandwidthWords[static_cast<std::size_t>(field.channel - 1)].wide;
+                    hex5(word) == kChannels[static_cast<std::size_t>(field.channel - 1)].wide_word;
                 break;
             case FieldMeaning::Switch:
                 value = v == 0 ? 0 : (v == field_mask(field) >> field.low ? 1 : -1);
@@ -154,10 +155,10 @@ ChannelGains gains(Settings& s, int channel) {
 }
 
 std::optional<std::uint32_t> wide_word(Settings& s, int channel) {
-    const BandwidthWord& words = kBandwidthWords[static_cast<std::size_t>(channel - 1)];
+    const Channel& words = kChannels[static_cast<std::size_t>(channel - 1)];
     return word_value(get(s, kBandwidthSetting, FieldMeaning::WideBandwidth, channel) != 0
-                          ? words.wide
-                          : words.narrow);
+                          ? words.wide_word
+                          : words.narrow_word);
 }
 
 const std::map<int, Encoder>& encoders() {

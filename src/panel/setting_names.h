@@ -5,8 +5,7 @@
 namespace kv {
 
 // The settings of the window as its pages name them; a channel's setting
-// takes the channel in front ("1通道" + "本振" -> "1通道本振").
-inline constexpr std::string_view kChannelLead = "通道";
+// takes the channel's name in front ("1通道" + "本振" -> "1通道本振").
 inline constexpr std::string_view kBandwidthSetting = "带宽";
 inline constexpr std::string_view kCrystalSetting = "晶振";
 inline constexpr std::string_view kLoSetting = "本振";

@@ -35,7 +35,7 @@ enum class Offered {
 };
 
 // One field of a register word: bits high..low, the setting it comes from as
-// the window names it (with channel 1..3 in front: "1通道" + "本振"), and how
+// the window names it (with channel 1..3's name in front: "1通道" + "本振"), and how
 // its value reads. An encoder writes the field at the position its own table
 // gives, and the field tables beside the encoders take the same positions.
 //   REG1 bits 19..18, "带宽" of channel 1, an item of the bandwidth list whose

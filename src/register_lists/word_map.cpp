@@ -7,8 +7,8 @@
 #include "gain/gain_words.h"
 #include "lo/lo_words.h"
 #include "output/output_words.h"
+#include "panel/channels.h"
 #include "panel/register_map.h"
-#include "panel/setting_names.h"
 
 namespace kv {
 
@@ -19,23 +19,24 @@ struct ProducedRegister {
     std::span<const WordField> fields;
 };
 
+// The channels' registers are the ones kChannels gives them.
 constexpr std::array<ProducedRegister, 17> kProduced = {{
     {1, kReg1Fields},
-    {2, kReg2Fields},
-    {3, kReg3Fields},
-    {4, kReg4Fields},
-    {5, kReg5Fields},
-    {6, kReg6Fields},
-    {7, kReg7Fields},
+    {kChannels[0].integer_reg, kReg2Fields},
+    {kChannels[0].fraction_reg, kReg3Fields},
+    {kChannels[1].integer_reg, kReg4Fields},
+    {kChannels[1].fraction_reg, kReg5Fields},
+    {kChannels[2].integer_reg, kReg6Fields},
+    {kChannels[2].fraction_reg, kReg7Fields},
     {8, kReg8Fields},
     {9, kReg9Fields},
-    {10, kReg10Fields},
-    {11, kReg11Fields},
-    {12, kReg12Fields},
-    {18, kReg18Fields},
+    {kChannels[0].gain_reg, kReg10Fields},
+    {kChannels[1].gain_reg, kReg11Fields},
+    {kChannels[2].gain_reg, kReg12Fields},
+    {kChannels[0].bandwidth_reg, kReg18Fields},
     {23, kReg23Fields},
-    {27, kReg27Fields},
-    {34, kReg34Fields},
+    {kChannels[1].bandwidth_reg, kReg27Fields},
+    {kChannels[2].bandwidth_reg, kReg34Fields},
     {40, kReg40Fields},
 }};
 
@@ -68,7 +69,7 @@ bool holds_power_on_word(int n) {
 std::string setting_name(std::string_view setting, int channel) {
     std::string name;
     if (channel != 0) {
-        name = std::to_string(channel) + std::string(kChannelLead);
+        name = std::string(kChannels[static_cast<std::size_t>(channel - 1)].name);
     }
     return name + std::string(setting);
 }
