@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <optional>
 
-#include <string_view>
-
 #include "panel/crystals.h"
 #include "panel/setting_names.h"
 #include "panel/word_field.h"

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
-
-#include <array>
 
 #include "panel/crystals.h"
 #include "panel/setting_names.h"

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
-
 #include <array>
+#include <cstdint>
 
 #include "lo/lo_divider.h"
 #include "panel/setting_names.h"
