@@ -28,7 +28,7 @@ bool compare_register_list(Kv2841a& w, const std::string& path) {
 void compare_file_Click(Kv2841a& w) {
     CommonDialog dialog = w.CommonDialog1;
     prepare_open_dialog(dialog);
-    if (w.platform().show_open_dialog(dialog) && !is_blank(dialog.file_name)) {
+    if (w.platform().show_open_dialog(dialog) && !is_spaces_and_tabs(dialog.file_name)) {
         compare_register_list(w, dialog.file_name);
     }
 }

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "panel/register_map.h"
 #include "register_lists/register_list_decoding.h"
 
 namespace kv {
 
-using RegisterTexts = std::array<std::string, 44>;
+using RegisterTexts = std::array<std::string, kRegisterCount>;
 
 // One register of a list explained: its text and a line for each field, with
 // its bits, its value in hex and the setting it means; then the bits no field

@@ -58,7 +58,8 @@ bool open_register_list(Kv2841a& w, const std::string& path) {
 
 void open_file_Click(Kv2841a& w) {
     prepare_open_dialog(w.CommonDialog1);
-    if (w.platform().show_open_dialog(w.CommonDialog1) && !is_spaces_and_tabs(w.CommonDialog1.file_name)) {
+    if (w.platform().show_open_dialog(w.CommonDialog1) &&
+        !is_spaces_and_tabs(w.CommonDialog1.file_name)) {
         open_register_list(w, w.CommonDialog1.file_name);
     }
     w.SetFocus(w.FocusSeter);

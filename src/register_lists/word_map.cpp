@@ -8,7 +8,6 @@
 #include "lo/lo_words.h"
 #include "output/output_words.h"
 #include "panel/channels.h"
-#include "panel/register_map.h"
 
 namespace kv {
 
@@ -59,11 +58,6 @@ std::uint32_t fixed_bits_mask(int n) {
         mask &= ~field_mask(field);
     }
     return mask;
-}
-
-bool holds_power_on_word(int n) {
-    const auto at = static_cast<std::size_t>(n);
-    return chip_power_on_word(at) == kDefaultWords[at];
 }
 
 std::string setting_name(std::string_view setting, int channel) {

@@ -20,9 +20,6 @@ namespace kv {
 // its start word has them. All 20 for a fixed word.
 [[nodiscard]] std::uint32_t fixed_bits_mask(int n);
 
-// Whether register n's start word is the chip's power-on word.
-[[nodiscard]] bool holds_power_on_word(int n);
-
 // A setting as the window names it: "本振" of channel 2 -> "2通道本振"; a
 // setting of channel 0 belongs to no one channel.
 [[nodiscard]] std::string setting_name(std::string_view setting, int channel);
