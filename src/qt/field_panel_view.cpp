@@ -11,16 +11,16 @@ namespace kv::qt {
 namespace {
 
 constexpr char kRegisterProperty[] = "register";
-// Room for the register with the most fields (REG8): its word, nine fields
-// and its fixed bits.
-constexpr int kPanelLines = 11;
+// The panel takes the room the page leaves below the boxes, at least this.
+constexpr int kPanelLines = 3;
 
 }  // namespace
 
-FieldPanelView::FieldPanelView(Kv2841a& w, QWidget* parent) : QLabel(parent), panel_(w) {
+FieldPanelView::FieldPanelView(Kv2841a& w, QWidget* parent) : QPlainTextEdit(parent), panel_(w) {
     setObjectName(QStringLiteral("register_fields"));
-    setFrameShape(QFrame::StyledPanel);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     setMinimumHeight(fontMetrics().lineSpacing() * kPanelLines + 2 * frameWidth());
     panel_.on_change = [this] { refresh_soon(); };
@@ -49,7 +49,7 @@ bool FieldPanelView::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    return QLabel::eventFilter(watched, event);
+    return QPlainTextEdit::eventFilter(watched, event);
 }
 
 void FieldPanelView::refresh_soon() {
@@ -61,7 +61,7 @@ void FieldPanelView::refresh_soon() {
 
 void FieldPanelView::refresh() {
     refresh_pending_ = false;
-    setText(to_qstring(panel_.text()));
+    setPlainText(to_qstring(panel_.text()));
 }
 
 }  // namespace kv::qt

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLabel>
+#include <QPlainTextEdit>
 
 #include "register_lists/field_panel.h"
 
@@ -10,9 +10,11 @@ namespace kv::qt {
 
 // The field panel under the register boxes of the page "寄存器列表": tells the
 // core's panel which box the mouse is over and which has the focus, and
-// shows its text. Changes of the words come in bursts (one action rewrites
-// eleven registers); the text is asked for once the burst is over.
-class FieldPanelView final : public QLabel {
+// shows its text, scrolling where the page has less room than the register
+// has fields. It takes no focus: the focus stays in the register boxes.
+// Changes of the words come in bursts (one action rewrites eleven
+// registers); the text is asked for once the burst is over.
+class FieldPanelView final : public QPlainTextEdit {
     Q_OBJECT
 
 public:
