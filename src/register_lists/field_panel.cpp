@@ -39,7 +39,7 @@ std::string FieldPanel::text() const {
     const RegisterExplanation e = explain_register(read_window_list(w_), offers_of(w_), *n);
     std::string text = "REG" + integer_text(*n) + " " + e.text;
     for (const std::string& line : e.lines) {
-        text += "\n" + line;
+        text += "\n  " + line;
     }
     return text;
 }

@@ -27,7 +27,8 @@ public:
 
     // The register shown: the one under the mouse, else the focused one.
     [[nodiscard]] std::optional<int> shown() const;
-    // "REG2 32178" and a line for each field; empty when none is shown.
+    // "REG2 32178" and an indented line for each field; empty when none is
+    // shown.
     [[nodiscard]] std::string text() const;
 
     // Called when the text may have changed; the view refreshes here.
