@@ -11,8 +11,9 @@ namespace kv::qt {
 namespace {
 
 constexpr char kRegisterProperty[] = "register";
-// The panel takes the room the page leaves below the boxes, at least this.
-constexpr int kPanelLines = 3;
+// The panel is as tall as the boxes beside it and takes the width the page
+// has left, at least this; a longer line wraps.
+constexpr int kPanelCharacters = 16;
 
 }  // namespace
 
@@ -20,9 +21,9 @@ FieldPanelView::FieldPanelView(Kv2841a& w, QWidget* parent) : QPlainTextEdit(par
     setObjectName(QStringLiteral("register_fields"));
     setReadOnly(true);
     setFocusPolicy(Qt::NoFocus);
-    setLineWrapMode(QPlainTextEdit::NoWrap);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setMinimumHeight(fontMetrics().lineSpacing() * kPanelLines + 2 * frameWidth());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    setMinimumWidth(fontMetrics().averageCharWidth() * kPanelCharacters + 2 * frameWidth());
     panel_.on_change = [this] { refresh_soon(); };
 }
 

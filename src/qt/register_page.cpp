@@ -12,7 +12,7 @@
 
 // Page "寄存器列表": the 44 register boxes in four columns of eleven, register
 // n in column n / 11 and row n % 11, each named on its left; the default and
-// save buttons beside them; the field panel below.
+// save buttons beside them; the field panel between the two.
 namespace kv::qt {
 
 namespace {
@@ -57,17 +57,16 @@ QWidget* buttons(Bindings& bind, Kv2841a& w, QWidget* page) {
 
 }  // namespace
 
-// The field panel takes the room below the boxes.
+// The field panel stands between the boxes and the buttons, as tall as the
+// boxes: the page is no taller for it, and a register's every field shows.
 QWidget* register_page(Bindings& bind, Kv2841a& w) {
     auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QHBoxLayout(page);
     auto* fields = new FieldPanelView(w, page);
-    auto* top = new QHBoxLayout;
-    top->addWidget(register_table(bind, w, page, *fields), 1, Qt::AlignTop);
-    top->addSpacing(kButtonGap);
-    top->addWidget(buttons(bind, w, page));
-    layout->addLayout(top);
+    layout->addWidget(register_table(bind, w, page, *fields), 0, Qt::AlignTop);
     layout->addWidget(fields, 1);
+    layout->addSpacing(kButtonGap);
+    layout->addWidget(buttons(bind, w, page));
     return page;
 }
 
