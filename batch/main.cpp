@@ -7,6 +7,10 @@
 #include "shell/version_text.h"
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string_view(argv[1]) == "--compare") {
+        kv::batch::Runner runner(std::cout, std::cerr);
+        return runner.compare_files(argv[2], argv[3]);
+    }
     if (argc > 2) {
         std::cerr << kv::batch::usage_text();
         return kv::batch::kUnreadableLine;

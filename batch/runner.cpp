@@ -1,11 +1,15 @@
 #include "batch/runner.h"
 
+#include <array>
 #include <iterator>
 #include <optional>
 #include <string_view>
 
 #include "panel/numbers.h"
 #include "panel/text_control.h"
+#include "register_lists/list_comparing.h"
+#include "register_lists/register_list_applying.h"
+#include "register_lists/register_list_reading.h"
 #include "window/window.h"
 
 namespace kv::batch {
@@ -85,6 +89,30 @@ Runner::Runner(std::ostream& out, std::ostream& err)
     : out_(out), err_(err), platform_(err), app_(platform_) {
     app_.start();
     Form_Activate(app_.window());
+    app_.window().show_comparison = [this](const std::string& /*path*/,
+                                           const ListComparison& comparison) {
+        out_ << comparison_text(comparison);
+    };
+}
+
+int Runner::compare_files(const std::string& a, const std::string& b) {
+    const PanelOffers offers = offers_of(app_.window());
+    std::array<ReadList, 2> lists;
+    const std::array<const std::string*, 2> paths = {&a, &b};
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const ReadResult file = platform_.read_file(*paths[i]);
+        ListReading reading = file.ok ? read_register_list(file.bytes) : ListReading{};
+        if (!reading.list) {
+            const int line = file.ok ? reading.error.line : 0;
+            err_ << *paths[i] << ": " << (line > 0 ? "line " + integer_text(line) + ": " : "")
+                 << (file.ok ? reading.error.reason : file.reason) << '\n';
+            return kUnreadableLine;
+        }
+        lists[i] = read_list(reading.list->texts, offers, 0);
+    }
+    const ListComparison comparison = compare_lists(lists[0], lists[1], offers);
+    out_ << comparison_text(comparison);
+    return comparison.registers.empty() ? kAllRan : kSomeRefused;
 }
 
 int Runner::run(std::istream& script) {
@@ -184,6 +212,30 @@ Runner::Result Runner::open(const ScriptLine& line) {
     if (auto warning = platform_.take_warning()) {
         return {Outcome::Refused, "open " + line.rest + " failed: " + *warning};
     }
+    return {};
+}
+
+// The menu item "比较(C)..." with the path chosen in its dialog; what differs
+// is written as --compare writes it.
+Runner::Result Runner::compare(const ScriptLine& line) {
+    if (platform_.window_closed(WindowName::Kv2841a)) {
+        return {Outcome::Refused, "compare: its window is not open"};
+    }
+    Kv2841a& w = app_.window();
+    platform_.answer_next_dialog(line.rest);
+    (void)platform_.take_warning();
+    if (!w.compare_file.click()) {
+        return {Outcome::Refused, why_refused(w.compare_file)};
+    }
+    if (auto warning = platform_.take_warning()) {
+        return {Outcome::Refused, "compare " + line.rest + " failed: " + *warning};
+    }
+    return {};
+}
+
+Runner::Result Runner::explain(const ScriptLine& /*line*/) {
+    Kv2841a& w = app_.window();
+    out_ << explanation_text(read_window_list(w), offers_of(w));
     return {};
 }
 

@@ -27,6 +27,12 @@ public:
 
     int run(std::istream& script);
 
+    // Compares two register list files as opening reads them: a line "REGn A B"
+    // for each register whose words differ, its fields and settings after it.
+    // kAllRan when all 44 words are equal, kSomeRefused when some differ,
+    // kUnreadableLine when a file cannot be read (the reason on err).
+    int compare_files(const std::string& a, const std::string& b);
+
     enum class Outcome { Done, Refused, Unreadable };
     struct Result {
         Outcome outcome = Outcome::Done;
@@ -63,6 +69,8 @@ private:
     Result save(const ScriptLine& line);
     Result open(const ScriptLine& line);
     Result dump(const ScriptLine& line);
+    Result compare(const ScriptLine& line);
+    Result explain(const ScriptLine& line);
     Result pick(const ScriptLine& line, Control& control);
     Result type(const ScriptLine& line, Control& control);
     Result paste(const ScriptLine& line, Control& control);

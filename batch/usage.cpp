@@ -8,6 +8,7 @@ namespace kv::batch {
 namespace {
 
 constexpr std::string_view kHead = R"(Usage: kv2841a-batch [SCRIPT | -]
+       kv2841a-batch --compare A B
        kv2841a-batch --help | --version
 Starts the KV2841A configuration window without showing it and performs the
 actions of SCRIPT (standard input when omitted or "-"), one per line:
@@ -18,6 +19,11 @@ constexpr std::string_view kTail =
 skipped. Message boxes go to standard error as "TITLE: TEXT" (line feeds as
 " / ") and are answered OK, or Yes to a question.
 Every problem is reported on standard error with its line number.
+--compare A B compares two register list files (any layout, read as opening
+reads them) and writes a line "REGn WORD-A WORD-B" for each register whose
+words differ, followed by the fields and settings that differ on indented
+lines; its exit status is 0 when all 44 words are equal, 1 when some differ
+and 2 when a file cannot be read (the reason on standard error).
 Exit status:
   0  every action ran
   1  some action was refused or failed: disabled, locked or not open, a type

@@ -24,6 +24,12 @@ std::span<const Runner::Verb> Runner::verbs() {
          "a PATH that ends in blanks is an error, not part of the name"},
         {"open", Shape::FileName, nullptr, &Runner::open, true, "open PATH",
          "open the register list file PATH, as the menu item does"},
+        {"compare", Shape::FileName, nullptr, &Runner::compare, true, "compare PATH",
+         "write what differs between the window's registers and the register\n"
+         "list file PATH, as --compare does; the window does not change"},
+        {"explain", Shape::Nothing, nullptr, &Runner::explain, false, "explain",
+         "write REGn and its word for all 44, each followed by its fields and\n"
+         "the settings they mean on indented lines"},
         {"print", Shape::Control, &Runner::print, nullptr, false, "print CONTROL",
          "write the control's text or value"},
         {"dump", Shape::Nothing, nullptr, &Runner::dump, false, "dump",

@@ -108,6 +108,26 @@ void type_long_text(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+// The menu item "比较(C)..." on the model: both lists read and decoded, the
+// words, fields and settings compared; the comparison is handed to a front
+// end that only counts it. The file alternates as for opening.
+void compare_list(benchmark::State& state) {
+    LoadedWindow loaded;
+    std::size_t shown = 0;
+    loaded.w.show_comparison = [&shown](const std::string&, const ListComparison& comparison) {
+        shown += comparison.registers.size();
+    };
+    bool there = true;
+    for (auto _ : state) {
+        next_file_to_open(loaded.w, spi_list, there);
+        loaded.w.compare_file.click();
+        there = !there;
+    }
+    if (shown == 0) {
+        state.SkipWithError("no comparison was shown");
+    }
+}
+
 // Start-up of the model: the window with every control, then Form_Load.
 void startup(benchmark::State& state) {
     for (auto _ : state) {
@@ -125,6 +145,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     benchmark::RegisterBenchmark("core/startup", kv::bench::startup);
+    benchmark::RegisterBenchmark("core/compare_spi_list", kv::bench::compare_list);
     benchmark::RegisterBenchmark("core/type_long_text", kv::bench::type_long_text)
         ->RangeMultiplier(4)
         ->Range(10000, 160000)

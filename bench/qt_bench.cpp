@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -171,6 +172,32 @@ void run_action(benchmark::State& state, const WidgetAction& action) {
     }
 }
 
+// The menu item "比较(C)..." with the open dialog answered at once: the
+// window's list compared with a file and the comparison shown in its own
+// window, each time in place of the last one. The item is triggered rather
+// than its key pressed: the comparison window, once shown, is the active
+// window. The file alternates between a set-up away from the start in every
+// group and the start list.
+void compare_through_window(benchmark::State& state) {
+    ShownWindow shown;
+    QAction* item = shown.window.findChild<QAction*>("compare_file");
+    const auto compare = [&shown, item](bool there) {
+        next_file_to_open(shown.w, spi_list, there);
+        item->trigger();
+        settle();
+    };
+    compare(true);
+    if (shown.window.comparison_window() == nullptr) {
+        state.SkipWithError("no comparison was shown");
+        return;
+    }
+    bool there = false;
+    for (auto _ : state) {
+        compare(there);
+        there = !there;
+    }
+}
+
 // The window model loaded, every widget made and bound, the window shown and
 // painted once; then all of it closed again.
 void startup(benchmark::State& state) {
@@ -196,6 +223,7 @@ int main(int argc, char** argv) {
     benchmark::AddCustomContext("qt", qVersion());
     benchmark::AddCustomContext("qpa", QGuiApplication::platformName().toStdString());
     benchmark::RegisterBenchmark("qt/startup", kv::bench::startup);
+    benchmark::RegisterBenchmark("qt/compare_spi_list", kv::bench::compare_through_window);
     for (const kv::bench::WidgetAction& action : kv::bench::kActions) {
         benchmark::RegisterBenchmark((std::string("qt/") + action.name).c_str(),
                                      kv::bench::run_action, action);

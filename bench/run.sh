@@ -5,7 +5,8 @@
 #   qt       qt_bench:      the same actions through the bound window (offscreen)
 #   startup  startup_bench: start-up to the first frame and peak memory of the
 #                           program against a bare Qt window, under Xvfb
-# With no argument it runs all three. Everything it needs is what
+#   compare  compare_process.sh: `kv2841a-batch --compare A B` as a whole process
+# With no argument it runs all four. Everything it needs is what
 # `bash scripts/kv.sh test` installs. RUNS sets the start-up runs of each
 # program (default 15), REPETITIONS the repetitions of each benchmark
 # (default 5). Medians are what count: the machine may be busy with other work.
@@ -15,9 +16,9 @@ cd "$(dirname "$0")/.."
 build=build-bench
 part=${1:-all}
 case "$part" in
-    all | core | qt | startup) ;;
+    all | core | qt | startup | compare) ;;
     *)
-        echo "usage: bench/run.sh [core|qt|startup]" >&2
+        echo "usage: bench/run.sh [core|qt|startup|compare]" >&2
         exit 2
         ;;
 esac
@@ -57,4 +58,9 @@ if [ "$part" = all ] || [ "$part" = startup ]; then
     xvfb-run -a -s "-screen 0 1280x1024x24" \
         "$build/bench/startup_bench" --hook "$PWD/$build/bench/libfirst_frame_hook.so" \
         --runs "$runs" kv2841a="$PWD/$build/app/kv2841a" bare_window="$PWD/$build/bench/bare_window"
+fi
+
+if [ "$part" = all ] || [ "$part" = compare ]; then
+    echo "== kv2841a-batch --compare as a whole process"
+    bash bench/compare_process.sh "$build/batch/kv2841a-batch" "$runs"
 fi

@@ -31,4 +31,16 @@ expect_status 2 "a missing script" "$batch" "$work/missing.kvs"
 printf 'print fbA\rprint reB\r' >"$work/cr.kvs"
 expect_status 0 "a script with CR line ends" "$batch" "$work/cr.kvs"
 [ "$(wc -l <"$work/out")" -eq 2 ] || { echo "FAIL: CR line ends: not every line ran" >&2; failed=1; }
+# --compare follows cmp and diff: 0 equal, 1 different, 2 unreadable.
+printf 'pick Combo2 30\nsave spi %s\nsave c %s\n' "$work/a.txt" "$work/a.c.txt" >"$work/save.kvs"
+expect_status 0 "saving one state in two layouts" "$batch" "$work/save.kvs"
+expect_status 0 "one state in two layouts" "$batch" --compare "$work/a.txt" "$work/a.c.txt"
+[ ! -s "$work/out" ] || { echo "FAIL: equal lists: something was written" >&2; failed=1; }
+printf 'save no %s\n' "$work/start.txt" | "$batch" >/dev/null 2>&1
+"$batch" --compare "$work/start.txt" "$work/a.txt" >"$work/out"
+[ $? -eq 1 ] || { echo "FAIL: two different lists: not exit status 1" >&2; failed=1; }
+[ "$(grep -c '^REG' "$work/out")" -eq 2 ] || { echo "FAIL: not REG1 and REG27 alone" >&2; failed=1; }
+printf 'not a list\n' >"$work/bad.txt"
+expect_status 2 "a file that is no register list" "$batch" --compare "$work/a.txt" "$work/bad.txt"
+grep -q "bad.txt" "$work/err" || { echo "FAIL: the bad file is not named" >&2; failed=1; }
 exit "$failed"

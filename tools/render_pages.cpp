@@ -1,8 +1,10 @@
-// Renders each page of the configuration window, and the puzzle window, into
-// PNG files, for looking at the layout without a desktop:
+// Renders each page of the configuration window, the field panel, a
+// comparison window, and the puzzle window, into PNG files, for looking at
+// the layout without a desktop:
 //   QT_QPA_PLATFORM=offscreen build/tools/render_pages OUT_DIR [WIDTHxHEIGHT]
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QTabBar>
 #include <QTest>
@@ -10,11 +12,14 @@
 #include <cstdio>
 #include <functional>
 
+#include "panel/register_texts.h"
 #include "qt/config_window.h"
 #include "qt/desktop.h"
 #include "qt/game_window.h"
 #include "qt/look.h"
 #include "qt/qt_platform.h"
+#include "register_lists/list_commands.h"
+#include "register_lists/register_lists.h"
 #include "shell/shell.h"
 #include "window/application.h"
 
@@ -78,6 +83,29 @@ int main(int argc, char** argv) {
         }
     }
     kv::Kv2841a& w = application.window();
+    // The field panel with the mouse over REG2, then the comparison of the
+    // window, moved away from the start, with the start list.
+    QTest::mouseMove(window.bindings().widget_of(w.Text1[2]));
+    if (!save(window, out, QStringLiteral("page4_fields.png"))) {
+        return 1;
+    }
+    const QString start_list = out.filePath(QStringLiteral("start.txt"));
+    QFile file(start_list);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QByteArray::fromStdString(kv::spi_list(kv::register_texts(w)))) < 0) {
+        return 1;
+    }
+    file.close();
+    w.Freq_ck.click();
+    w.ch2bz.select_all();
+    w.ch2bz.type("1575.42");
+    w.Combo3.pick("40");
+    kv::compare_register_list(w, start_list.toStdString());
+    QFile::remove(start_list);
+    if (window.comparison_window() == nullptr ||
+        !save(*window.comparison_window(), out, QStringLiteral("comparison.png"))) {
+        return 1;
+    }
     if (!save_box([&w] { Direction_Click(w); }, out, "usage_box.png") ||
         !save_box([&w] { about_Click(w); }, out, "about_box.png")) {
         return 1;

@@ -12,8 +12,6 @@ namespace kv {
 
 namespace {
 
-constexpr double kWideAbove = 25;
-
 // The word a bandwidth list writes into its channel's register, wide (above
 // 25 MHz, marked) or narrow (not marked). The threshold is strict.
 void write_bandwidth_word(Kv2841a& w, const Channel& channel) {

@@ -6,13 +6,9 @@
 
 namespace kv {
 
-namespace {
-
 double bandwidth_code(double mhz) {
     return std::nearbyint(mhz / 10 - 1);
 }
-
-}  // namespace
 
 std::optional<std::uint32_t> bandwidth_word(const std::array<double, 3>& bandwidth_mhz,
                                             const CrystalFields& crystal) {

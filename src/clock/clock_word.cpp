@@ -12,7 +12,7 @@ bool even_within(int value, int lowest, int highest) {
     return value % 2 == 0 && within(value, lowest, highest);
 }
 
-std::uint32_t field(int value, int at) {
+std::uint32_t field(double value, int at) {
     return static_cast<std::uint32_t>(value) << at;
 }
 
@@ -24,8 +24,8 @@ std::optional<std::uint32_t> sample_clock_word(const ClockDividers& d) {
         return std::nullopt;
     }
     const ClockDividers& at = kReg9At;
-    return field(d.re_a - 1, at.re_a) | field(d.re_b, at.re_b) | field(d.fb_a, at.fb_a) |
-           field(d.fb_b / 2 - 1, at.fb_b) | field(d.sc_fpb / 2 - 1, at.sc_fpb);
+    return field(re_a_code(d.re_a), at.re_a) | field(d.re_b, at.re_b) | field(d.fb_a, at.fb_a) |
+           field(halved_code(d.fb_b), at.fb_b) | field(halved_code(d.sc_fpb), at.sc_fpb);
 }
 
 }  // namespace kv

@@ -12,14 +12,6 @@ constexpr double kFrontEndBase = 22;  // dB of front-end code 0
 constexpr double kFrontEndStep = 9;   // dB per front-end code
 constexpr double kIfaStep = 5;
 
-double front_end_code(double gain) {
-    return (gain - kFrontEndBase) / kFrontEndStep;
-}
-
-double ifa_code(double gain) {
-    return std::floor(gain / kIfaStep);
-}
-
 // The fields are added from the top, so that a front-end fraction rounds the
 // same way whichever word it goes into.
 std::optional<std::uint32_t> gain_word(const GainFieldsAt& at, std::uint32_t constant,
@@ -33,6 +25,14 @@ std::optional<std::uint32_t> gain_word(const GainFieldsAt& at, std::uint32_t con
 }
 
 }  // namespace
+
+double front_end_code(double gain) {
+    return (gain - kFrontEndBase) / kFrontEndStep;
+}
+
+double ifa_code(double gain) {
+    return std::floor(gain / kIfaStep);
+}
 
 std::optional<std::uint32_t> channel1_gain_word(const ChannelGains& gains, bool ifa_switch,
                                                 bool agc_switch) {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+
+#include "panel/setting_names.h"
+#include "panel/word_field.h"
 
 namespace kv {
 
@@ -21,6 +25,14 @@ struct ChannelGains {
 // nearest, a half to the even neighbour, and none is given when it has no
 // word form.
 //
+// The codes of the front-end and IF-amplifier gains.
+[[nodiscard]] double front_end_code(double gain);
+[[nodiscard]] double ifa_code(double gain);
+
+inline constexpr int kFrontEndCodeBits = 2;
+inline constexpr int kAgcBits = 6;
+inline constexpr int kIfaCodeBits = 2;
+
 // REG10, channel 1:
 //   19-18 front-end code   17 IF-amplifier switch   16 AGC switch
 //   15-10 and 9-4 the AGC gain   3-2 IF-amplifier code   1-0 binary 10
@@ -48,5 +60,42 @@ inline constexpr std::uint32_t kReg11Constant = 0b100;
 
 [[nodiscard]] std::optional<std::uint32_t> channel23_gain_word(const ChannelGains& gains,
                                                                bool agc_switch);
+
+// A gain word's fields, as the encoders write them; the AGC gain twice.
+[[nodiscard]] constexpr WordField gain_item(int channel, std::string_view setting, int low,
+                                            int bits, Offered offered, double (*code)(double)) {
+    return {.high = low + bits - 1,
+            .low = low,
+            .setting = setting,
+            .meaning = FieldMeaning::Item,
+            .channel = channel,
+            .offered = offered,
+            .code = code,
+            .unit = "dB"};
+}
+[[nodiscard]] constexpr WordField gain_switch(int channel, std::string_view setting, int at) {
+    return {.high = at,
+            .low = at,
+            .setting = setting,
+            .meaning = FieldMeaning::Switch,
+            .channel = channel};
+}
+[[nodiscard]] constexpr std::array<WordField, 5> channel_gain_fields(int channel,
+                                                                     const GainFieldsAt& at) {
+    return {gain_item(channel, kFrontEndGainSetting, at.front_end, kFrontEndCodeBits,
+                      Offered::FrontEndGains, front_end_code),
+            gain_switch(channel, kAgcSwitchSetting, at.agc_switch),
+            gain_item(channel, kAgcGainSetting, at.agc, kAgcBits, Offered::AgcGains, nullptr),
+            gain_item(channel, kAgcGainSetting, at.agc_again, kAgcBits, Offered::AgcGains, nullptr),
+            gain_item(channel, kIfaGainSetting, at.ifa, kIfaCodeBits, Offered::IfaGains, ifa_code)};
+}
+inline constexpr std::array<WordField, 6> kReg10Fields = [] {
+    const auto own = channel_gain_fields(1, kReg10At);
+    return std::array<WordField, 6>{own[0], gain_switch(0, kIfaSwitchSetting, kReg10At.ifa_switch),
+                                    own[1], own[2],
+                                    own[3], own[4]};
+}();
+inline constexpr auto kReg11Fields = channel_gain_fields(2, kReg11At);
+inline constexpr auto kReg12Fields = channel_gain_fields(3, kReg11At);
 
 }  // namespace kv

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cstdint>
+
+#include "panel/setting_names.h"
+#include "panel/word_field.h"
 
 namespace kv {
 
@@ -42,5 +47,29 @@ inline constexpr int kReg40AdcAt = 15;
 inline constexpr int kReg40FreqAt = 14;
 
 [[nodiscard]] std::uint32_t test_mode_word(bool d2s, bool adc, bool freq);
+
+// The switches' fields, as the encoders write them.
+[[nodiscard]] constexpr WordField output_switch(std::string_view setting, int at, int bits = 1) {
+    return {.high = at + bits - 1, .low = at, .setting = setting, .meaning = FieldMeaning::Switch};
+}
+inline constexpr int kReg8BothBitsWidth = static_cast<int>(std::bit_width(kReg8BothBits));
+inline constexpr std::array<WordField, 9> kReg8Fields = [] {
+    std::array<WordField, 9> fields{};
+    for (std::size_t g = 0; g < 3; ++g) {
+        const int at = kReg8GroupAt[g];
+        fields[3 * g] = output_switch(kDigitalOutSetting, at + kReg8At.digital, kReg8BothBitsWidth);
+        fields[3 * g + 1] =
+            output_switch(kAnalogOutSetting, at + kReg8At.analog, kReg8BothBitsWidth);
+        fields[3 * g + 2] = output_switch(kSingleEndedSetting, at + kReg8At.single_ended);
+    }
+    return fields;
+}();
+inline constexpr std::array<WordField, 3> kReg23Fields = {
+    output_switch(kFourBitSetting, kReg23GroupAt[0] + kReg23FourBitAt),
+    output_switch(kFourBitSetting, kReg23GroupAt[1] + kReg23FourBitAt),
+    output_switch(kFourBitSetting, kReg23GroupAt[2] + kReg23FourBitAt)};
+inline constexpr std::array<WordField, 3> kReg40Fields = {
+    output_switch(kD2STestSetting, kReg40D2SAt), output_switch(kAdcTestSetting, kReg40AdcAt),
+    output_switch(kFreqTestSetting, kReg40FreqAt)};
 
 }  // namespace kv

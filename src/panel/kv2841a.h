@@ -9,9 +9,11 @@
 #include "panel/common_dialog.h"
 #include "panel/controls.h"
 #include "panel/crystals.h"
+#include "panel/list_comparison.h"
 #include "panel/module.h"
 #include "panel/platform.h"
 #include "panel/register_map.h"
+#include "panel/setting_names.h"
 
 namespace kv {
 
@@ -63,6 +65,9 @@ public:
 
     // Opens the MiniGame window; the application that owns both windows sets it.
     std::function<void()> show_MiniGame;
+    // Shows the comparison of the window's register list with a file; the
+    // front end sets it. Showing it changes nothing in the window.
+    std::function<void(const std::string& path, const ListComparison&)> show_comparison;
 
     static constexpr std::string_view kCaption = "KV2841A寄存器配置工具";
 
@@ -73,6 +78,7 @@ public:
     // ---- menus -----------------------------------------------------------
     MenuItem files{"files", nullptr, "文件(F)"};
     MenuItem open_file{"open_file", &files, "打开(O)", "Ctrl+O"};
+    MenuItem compare_file{"compare_file", &files, "比较(C)...", "Ctrl+D"};
     // The menu item is named Kv2841a on the window; C++ keeps that name for the class.
     MenuItem Kv2841a_item{"Kv2841a", &files, "KV2841A"};
     MenuItem cut_off_line1{"cut_off_line1", &files, "-"};
@@ -121,19 +127,19 @@ public:
     TextBox reg7_te{"reg7_te", &Frame11, "51EB7", kLocked};
     Frame Frame6{"Frame6", &Frame1, "输出模式", kDisabled};
     Frame Frame17{"Frame17", &Frame6, ""};
-    CheckBox ACout{"ACout", &Frame17, "模拟输出"};
-    OptionButton danduan{"danduan", &Frame17, "单端输出"};
+    CheckBox ACout{"ACout", &Frame17, std::string(kAnalogOutSetting)};
+    OptionButton danduan{"danduan", &Frame17, std::string(kSingleEndedSetting)};
     OptionButton chafen{"chafen", &Frame17, "差分输出"};
     Frame Frame15{"Frame15", &Frame6, ""};
-    CheckBox DCout{"DCout", &Frame15, "数字输出"};
+    CheckBox DCout{"DCout", &Frame15, std::string(kDigitalOutSetting)};
     OptionButton Option2bit{"Option2bit", &Frame15, "2Bit输出", false, kDisabled};
-    OptionButton Option4bit{"Option4bit", &Frame15, "4Bit输出", false, kDisabled};
+    OptionButton Option4bit{"Option4bit", &Frame15, std::string(kFourBitSetting), false, kDisabled};
     TextBox outmode{"outmode", &Frame6, "318C2", kLocked};
     TextBox Reg23Ctrl{"Reg23Ctrl", &Frame6, "F7BDE", kLocked};
     Frame Frame5{"Frame5", &Frame1, "TestMode开关"};
-    CheckBox ADC_ck{"ADC_ck", &Frame5, "输出模式控制"};
-    CheckBox D2S_ck{"D2S_ck", &Frame5, "单端差分控制"};
-    CheckBox Freq_ck{"Freq_ck", &Frame5, "频率调节控制"};
+    CheckBox ADC_ck{"ADC_ck", &Frame5, std::string(kAdcTestSetting)};
+    CheckBox D2S_ck{"D2S_ck", &Frame5, std::string(kD2STestSetting)};
+    CheckBox Freq_ck{"Freq_ck", &Frame5, std::string(kFreqTestSetting)};
     TextBox testmode{"testmode", &Frame5, "00000", kLocked};
 
     // ---- page "时钟调节" ---------------------------------------------------
@@ -162,7 +168,7 @@ public:
     // ---- page "增益调节" ---------------------------------------------------
     Frame Frame40{"Frame40", nullptr, ""};
     Frame Frame18{"Frame18", &Frame40, "1通道增益控制"};
-    CheckBox CH1_AGC_SW{"CH1_AGC_SW", &Frame18, "AGC自动开关", 1};
+    CheckBox CH1_AGC_SW{"CH1_AGC_SW", &Frame18, std::string(kAgcSwitchSetting), 1};
     ComboBox CH1_RF_Gain{"CH1_RF_Gain", &Frame18, "40", kFrontEndGainList};
     ComboBox CH1_AGC_Gain{"CH1_AGC_Gain", &Frame18, "35", kAgcGainList};
     ComboBox CH1_IFA_Gain{"CH1_IFA_Gain", &Frame18, "16", kIfaGainList};
@@ -170,9 +176,9 @@ public:
     TextBox CH1_AC_Gain{"CH1_AC_Gain", &Frame18, "94", kTakesNoTyping};
     TextBox CH1_DC_Gain{"CH1_DC_Gain", &Frame18, "91", kTakesNoTyping};
     TextBox Reg10_Show{"Reg10_Show", &Frame18, "9965E", kLocked};
-    CheckBox CH1_IFA_SW{"CH1_IFA_SW", &Frame18, "IFA手动开关"};
+    CheckBox CH1_IFA_SW{"CH1_IFA_SW", &Frame18, std::string(kIfaSwitchSetting)};
     Frame Frame14{"Frame14", &Frame40, "2通道增益控制"};
-    CheckBox CH2_AGC_SW{"CH2_AGC_SW", &Frame14, "AGC自动开关", 1};
+    CheckBox CH2_AGC_SW{"CH2_AGC_SW", &Frame14, std::string(kAgcSwitchSetting), 1};
     ComboBox CH2_RF_Gain{"CH2_RF_Gain", &Frame14, "40", kFrontEndGainList};
     ComboBox CH2_AGC_Gain{"CH2_AGC_Gain", &Frame14, "33", kAgcGainList};
     ComboBox CH2_IFA_Gain{"CH2_IFA_Gain", &Frame14, "16", kIfaGainList};
@@ -181,7 +187,7 @@ public:
     TextBox CH2_DC_Gain{"CH2_DC_Gain", &Frame14, "89", kTakesNoTyping};
     TextBox Reg11_Show{"Reg11_Show", &Frame14, "B145C", kLocked};
     Frame Frame16{"Frame16", &Frame40, "3通道增益控制"};
-    CheckBox CH3_AGC_SW{"CH3_AGC_SW", &Frame16, "AGC自动开关", 1};
+    CheckBox CH3_AGC_SW{"CH3_AGC_SW", &Frame16, std::string(kAgcSwitchSetting), 1};
     ComboBox CH3_RF_Gain{"CH3_RF_Gain", &Frame16, "40", kFrontEndGainList};
     ComboBox CH3_AGC_Gain{"CH3_AGC_Gain", &Frame16, "36", kAgcGainList};
     ComboBox CH3_IFA_Gain{"CH3_IFA_Gain", &Frame16, "16", kIfaGainList};

@@ -51,12 +51,27 @@ QScrollArea* page_scroller(QStackedWidget& area, QWidget* parent) {
 
 }  // namespace
 
-ConfigWindow::ConfigWindow(Kv2841a& w, std::function<QDateTime()> clock) {
+ConfigWindow::ConfigWindow(Kv2841a& w, std::function<QDateTime()> clock) : w_(w) {
     setObjectName(QStringLiteral("Kv2841a"));
     setWindowTitle(to_qstring(Kv2841a::kCaption));
     build_menus(w);
     setCentralWidget(build_centre(w));
     bindings_.status_bar(w.StatusBar1, *statusBar(), std::move(clock));
+    w.show_comparison = [this](const std::string& path, const ListComparison& comparison) {
+        show_comparison(path, comparison);
+    };
+}
+
+ConfigWindow::~ConfigWindow() {
+    w_.show_comparison = nullptr;
+}
+
+void ConfigWindow::show_comparison(const std::string& path, const ListComparison& comparison) {
+    if (comparison_) {
+        comparison_->close();
+    }
+    comparison_ = new ComparisonWindow(path, comparison, this);
+    comparison_->show();
 }
 
 // The window opens at the size of its page: the size Qt gives a new window

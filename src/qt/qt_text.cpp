@@ -39,8 +39,8 @@ QString caption_text(std::string_view caption) {
 }
 
 QString menu_caption_text(std::string_view caption) {
-    static const QRegularExpression access_key(QStringLiteral("\\(([A-Za-z])\\)$"));
-    return caption_text(caption).replace(access_key, QStringLiteral("(&\\1)"));
+    static const QRegularExpression access_key(QStringLiteral("\\(([A-Za-z])\\)(\\.\\.\\.)?$"));
+    return caption_text(caption).replace(access_key, QStringLiteral("(&\\1)\\2"));
 }
 
 QStringList caption_words(std::string_view caption) {

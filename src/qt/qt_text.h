@@ -19,8 +19,9 @@ namespace kv::qt {
 // than marking a mnemonic.
 [[nodiscard]] QString caption_text(std::string_view caption);
 
-// A menu caption that ends in a letter in brackets, "文件(F)", takes that
-// letter as its Alt key: the bracket shows the letter underlined.
+// A menu caption that ends in a letter in brackets, "文件(F)", or in one
+// followed by "...", "比较(C)...", takes that letter as its Alt key: the
+// bracket shows the letter underlined.
 [[nodiscard]] QString menu_caption_text(std::string_view caption);
 
 // The words of a caption that the window spaces out over columns with runs of

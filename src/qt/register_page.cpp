@@ -6,12 +6,13 @@
 
 #include "panel/kv2841a.h"
 #include "qt/bindings.h"
+#include "qt/field_panel_view.h"
 #include "qt/layout_helpers.h"
 #include "qt/pages.h"
 
 // Page "寄存器列表": the 44 register boxes in four columns of eleven, register
 // n in column n / 11 and row n % 11, each named on its left; the default and
-// save buttons beside them.
+// save buttons beside them; the field panel between the two.
 namespace kv::qt {
 
 namespace {
@@ -21,7 +22,7 @@ constexpr int kWordCharacters = 6;
 constexpr int kButtonCharacters = 12;
 constexpr int kButtonGap = 32;
 
-QWidget* register_table(Bindings& bind, Kv2841a& w, QWidget* page) {
+QWidget* register_table(Bindings& bind, Kv2841a& w, QWidget* page, FieldPanelView& fields) {
     auto* table = new QWidget(page);
     auto* grid = page_grid(table);
     grid->setHorizontalSpacing(10);
@@ -30,6 +31,7 @@ QWidget* register_table(Bindings& bind, Kv2841a& w, QWidget* page) {
         const int column = 2 * (n / kRows);
         QLineEdit* box = bind.text_box(w.register_box(n), table);
         fit_characters(*box, kWordCharacters);
+        fields.watch(*box, n);
         QLabel* label = caption(register_name(n), table, box);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, row, column);
@@ -55,10 +57,14 @@ QWidget* buttons(Bindings& bind, Kv2841a& w, QWidget* page) {
 
 }  // namespace
 
+// The field panel stands between the boxes and the buttons, as tall as the
+// boxes: the page is no taller for it, and a register's every field shows.
 QWidget* register_page(Bindings& bind, Kv2841a& w) {
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
-    layout->addWidget(register_table(bind, w, page), 1, Qt::AlignTop);
+    auto* fields = new FieldPanelView(w, page);
+    layout->addWidget(register_table(bind, w, page, *fields), 0, Qt::AlignTop);
+    layout->addWidget(fields, 1);
     layout->addSpacing(kButtonGap);
     layout->addWidget(buttons(bind, w, page));
     return page;

@@ -19,6 +19,14 @@ void save_reg_list_Click(Kv2841a& w);
 // reported and changes nothing. False when nothing was opened.
 bool open_register_list(Kv2841a& w, const std::string& path);
 
+// Compares the window's register list with a file chosen in the open dialog
+// and shows what differs. Comparing changes nothing in the window: not a word,
+// a mark, a setting or the name the save dialog offers. A file that cannot be
+// read as a register list is reported as opening reports it. False when
+// nothing was compared.
+void compare_file_Click(Kv2841a& w);
+bool compare_register_list(Kv2841a& w, const std::string& path);
+
 void attach_register_lists(Kv2841a& w);
 
 }  // namespace kv

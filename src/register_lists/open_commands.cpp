@@ -1,5 +1,7 @@
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "panel/kv2841a.h"
 #include "register_lists/list_commands.h"
@@ -12,13 +14,6 @@ namespace kv {
 
 namespace {
 
-// The open dialog starts where the last file was saved or opened.
-void prepare_open_dialog(CommonDialog& dialog) {
-    dialog.dialog_title = "打开文件";
-    dialog.filter = std::string(kTextFilesFilter) + "|" + std::string(kAllFilesFilter);
-    dialog.init_dir = std::filesystem::path(dialog.file_name).parent_path().string();
-}
-
 std::string open_failure_text(const std::string& path, int line, const std::string& reason) {
     const std::string where = line > 0 ? "第" + std::to_string(line) + "行：" : "";
     return path + "\n文件打开失败：" + where + reason;
@@ -26,21 +21,34 @@ std::string open_failure_text(const std::string& path, int line, const std::stri
 
 }  // namespace
 
-// The file is read and checked whole before the window changes at all.
-bool open_register_list(Kv2841a& w, const std::string& path) {
+void prepare_open_dialog(CommonDialog& dialog) {
+    dialog.dialog_title = "打开文件";
+    dialog.filter = std::string(kTextFilesFilter) + "|" + std::string(kAllFilesFilter);
+    dialog.init_dir = std::filesystem::path(dialog.file_name).parent_path().string();
+}
+
+std::optional<RegisterListFile> read_list_file(Kv2841a& w, const std::string& path) {
     const ReadResult file = w.platform().read_file(path);
     if (!file.ok) {
         w.MsgBox(MessageIcon::Warning, MessageButtons::Ok, "警告",
                  open_failure_text(path, 0, file.reason));
-        return false;
+        return std::nullopt;
     }
-    const ListReading reading = read_register_list(file.bytes);
+    ListReading reading = read_register_list(file.bytes);
     if (!reading.list) {
         w.MsgBox(MessageIcon::Warning, MessageButtons::Ok, "警告",
                  open_failure_text(path, reading.error.line, reading.error.reason));
+    }
+    return std::move(reading.list);
+}
+
+// The file is read and checked whole before the window changes at all.
+bool open_register_list(Kv2841a& w, const std::string& path) {
+    const auto list = read_list_file(w, path);
+    if (!list) {
         return false;
     }
-    const OpenReport report = apply_register_list(w, *reading.list);
+    const OpenReport report = apply_register_list(w, *list);
     w.CommonDialog1.file_name = path;
     if (const std::string summary = open_summary(report); !summary.empty()) {
         w.MsgBox(MessageIcon::Information, MessageButtons::Ok, "提示", summary);
@@ -50,7 +58,8 @@ bool open_register_list(Kv2841a& w, const std::string& path) {
 
 void open_file_Click(Kv2841a& w) {
     prepare_open_dialog(w.CommonDialog1);
-    if (w.platform().show_open_dialog(w.CommonDialog1) && !is_spaces_and_tabs(w.CommonDialog1.file_name)) {
+    if (w.platform().show_open_dialog(w.CommonDialog1) &&
+        !is_spaces_and_tabs(w.CommonDialog1.file_name)) {
         open_register_list(w, w.CommonDialog1.file_name);
     }
     w.SetFocus(w.FocusSeter);

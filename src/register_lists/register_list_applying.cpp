@@ -1,5 +1,6 @@
 #include "register_lists/register_list_applying.h"
 
+#include <algorithm>
 #include <array>
 
 #include "clock/spin_divider.h"
@@ -8,6 +9,7 @@
 #include "panel/kv2841a.h"
 #include "panel/numbers.h"
 #include "panel/register_map.h"
+#include "panel/register_texts.h"
 #include "register_lists/register_list_decoding.h"
 
 namespace kv {
@@ -22,18 +24,6 @@ std::vector<int> offered_dividers(const ScrollBar& spin) {
         dividers.push_back(position_of(spin, p));
     }
     return dividers;
-}
-
-PanelOffers offers_of(const Kv2841a& w) {
-    return {w.Combo1.items(),
-            w.CH1_RF_Gain.items(),
-            w.CH1_AGC_Gain.items(),
-            w.CH1_IFA_Gain.items(),
-            offered_dividers(w.VScroll_reA),
-            offered_dividers(w.VScroll_reB),
-            offered_dividers(w.VScroll_fbA),
-            offered_dividers(w.VScroll_fbB),
-            offered_dividers(w.VScroll_SCfpb)};
 }
 
 void apply_switches(Kv2841a& w, const DecodedSettings& s) {
@@ -131,6 +121,43 @@ void report_crystals(const DecodedSettings& s, OpenReport& report) {
 }
 
 }  // namespace
+
+PanelOffers offers_of(const Kv2841a& w) {
+    return {w.Combo1.items(),
+            w.CH1_RF_Gain.items(),
+            w.CH1_AGC_Gain.items(),
+            w.CH1_IFA_Gain.items(),
+            offered_dividers(w.VScroll_reA),
+            offered_dividers(w.VScroll_reB),
+            offered_dividers(w.VScroll_fbA),
+            offered_dividers(w.VScroll_fbB),
+            offered_dividers(w.VScroll_SCfpb)};
+}
+
+// The window knows its crystal: where its words fit it, the LO frequencies
+// are read at it, though another crystal's might read shorter.
+ReadList read_window_list(Kv2841a& w) {
+    const std::vector<std::string> texts = register_texts(w);
+    RegisterTexts own;
+    std::copy(texts.begin(), texts.end(), own.begin());
+    const int crystal = w.module().cry_index;
+    ReadList list = read_list(own, offers_of(w), crystal);
+    DecodedSettings& s = list.settings;
+    const auto& fitted = s.crystals_fitted;
+    if (s.crystal == crystal || std::find(fitted.begin(), fitted.end(), crystal) == fitted.end()) {
+        return list;
+    }
+    s.crystal = crystal;
+    const Crystal& row = *crystal_of_index(crystal);
+    for (std::size_t k = 0; k < s.lo_mhz.size(); ++k) {
+        const auto integer = list.words[2 * k + 2];
+        const auto fraction = list.words[2 * k + 3];
+        s.lo_mhz[k] = integer && fraction ? lo_text(static_cast<int>(k) + 1, *integer, *fraction,
+                                                    row.mhz, row.pre_divider)
+                                          : std::nullopt;
+    }
+    return list;
+}
 
 OpenReport apply_register_list(Kv2841a& w, const RegisterListFile& file) {
     const DecodedSettings settings =

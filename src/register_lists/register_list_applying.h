@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "register_lists/list_explaining.h"
+#include "register_lists/register_list_decoding.h"
 #include "register_lists/register_list_reading.h"
 
 namespace kv {
@@ -16,6 +18,13 @@ struct OpenReport {
     std::string crystal_chosen;                // set when more than one fitted
     std::vector<int> cut;                      // C list words that may have lost characters
 };
+
+// What the window's lists and spins offer.
+[[nodiscard]] PanelOffers offers_of(const Kv2841a& w);
+
+// The window's register list, read as a file's, at the window's crystal
+// wherever its words fit it (20 and 19.2 MHz give the same REG1 and REG9).
+[[nodiscard]] ReadList read_window_list(Kv2841a& w);
 
 // Brings the window to the file: first the settings that produce its words,
 // through the window's own procedures and without their reminder boxes; then

@@ -110,6 +110,7 @@ void attach_register_lists(Kv2841a& w) {
     w.SaveHexList.Click = [&w] { SaveHexList_Click(w); };
     w.SaveTipList.Click = [&w] { SaveTipList_Click(w); };
     w.open_file.Click = [&w] { open_file_Click(w); };
+    w.compare_file.Click = [&w] { compare_file_Click(w); };
 }
 
 }  // namespace kv

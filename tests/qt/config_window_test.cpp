@@ -41,7 +41,7 @@ TEST_F(ConfigWindowTest, CaptionMenusAndTabs) {
     for (QAction* item : top[0]->menu()->actions()) {
         files << (item->isSeparator() ? QStringLiteral("-") : item->iconText());
     }
-    EXPECT_EQ(files.join('|'), QString::fromUtf8("打开(O)|KV2841A|-|保存(S)|-|退出"));
+    EXPECT_EQ(files.join('|'), QString::fromUtf8("打开(O)|比较(C)|KV2841A|-|保存(S)|-|退出"));
     QStringList help;
     for (QAction* item : top[1]->menu()->actions()) {
         help << item->iconText();
