@@ -53,6 +53,8 @@ QScrollArea* page_scroller(QStackedWidget& area, QWidget* parent) {
 
 ConfigWindow::ConfigWindow(Kv2841a& w, std::function<QDateTime()> clock) : w_(w) {
     setObjectName(QStringLiteral("Kv2841a"));
+    // A box that opened while the person types would take the keys still coming.
+    w.set_warnings_wait_for_entry(true);
     setWindowTitle(to_qstring(Kv2841a::kCaption));
     build_menus(w);
     setCentralWidget(build_centre(w));

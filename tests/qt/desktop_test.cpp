@@ -233,6 +233,8 @@ TEST_F(DesktopTest, TheLoSpacingWarningIsAnsweredAndTheTypedFrequencyStays) {
     lo->lineEdit()->setFocus();
     lo->lineEdit()->selectAll();
     QTest::keyClicks(lo->lineEdit(), "1400");
+    EXPECT_TRUE(boxes.boxes.empty());
+    QTest::keyClick(lo->lineEdit(), Qt::Key_Return);
     ASSERT_EQ(boxes.boxes.size(), 1U);
     EXPECT_EQ(boxes.boxes[0].title, "提示");
     EXPECT_EQ(boxes.boxes[0].text, "相邻通道本振不能相近\n1、3通道本振不能相同");
