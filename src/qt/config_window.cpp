@@ -18,6 +18,7 @@
 #include "qt/focus_sink.h"
 #include "qt/pages.h"
 #include "qt/qt_text.h"
+#include "qt/screen_fit.h"
 
 namespace kv::qt {
 
@@ -88,8 +89,9 @@ void ConfigWindow::showEvent(QShowEvent* event) {
 }
 
 // The whole page where the screen has room for it; else the page scrolls.
+// The bars stay in view wherever the window stands.
 void ConfigWindow::fit_to_screen() {
-    resize(size().boundedTo(screen()->availableGeometry().size()));
+    keep_within_screen(*this);
 }
 
 void ConfigWindow::build_menus(Kv2841a& w) {
