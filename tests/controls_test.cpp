@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,32 @@ TEST(ComboBoxEvents, EntryCompleteFollowsAPersonsEdit) {
         EXPECT_EQ(open_in_change, row.open_in_change) << row.name;
         EXPECT_EQ(completions, row.completions) << row.name;
     }
+}
+
+// Inside a batch, handlers see every change at once and each view refreshes
+// once when the outermost batch ends; a control gone before then is skipped.
+TEST(ViewUpdateBatchRule, ViewsRefreshOnceWhenTheOutermostBatchEnds) {
+    TextBox box{"box", nullptr, "10"};
+    std::vector<std::string> seen;
+    box.on_view_update = [&] { seen.push_back("view " + box.text()); };
+    box.Change = [&] { seen.push_back("change " + box.text()); };
+    {
+        const ViewUpdateBatch outer;
+        box.set_text("20");
+        {
+            const ViewUpdateBatch inner;
+            box.set_back_color(kHighlight);
+            box.set_text("30");
+            auto gone = std::make_unique<TextBox>("gone", nullptr);
+            gone->on_view_update = [&] { seen.push_back("gone"); };
+            gone->set_text("x");
+        }
+        EXPECT_EQ(seen, (std::vector<std::string>{"change 20", "change 30"}));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"change 20", "change 30", "view 30"}));
+    seen.clear();
+    box.set_text("40");
+    EXPECT_EQ(seen, (std::vector<std::string>{"view 40", "change 40"}));
 }
 
 TEST(ComboBoxEvents, PickRaisesClickOnlyAlsoForTheSameItem) {
