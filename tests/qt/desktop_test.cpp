@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -263,7 +264,12 @@ TEST_F(DesktopTest, APathTypedIntoTheDialogAndEnterSaveTheSpiList) {
     EXPECT_TRUE(saved.endsWith("FFFFD\t"));
 }
 
+// The window stands in the middle of the screen, where the puzzle has room
+// around it (against an edge it is kept within the screen instead).
 TEST_F(DesktopTest, ThePuzzleOpensCentredOnTheConfigurationWindow) {
+    QRect middle = config().frameGeometry();
+    middle.moveCenter(config().screen()->availableGeometry().center());
+    config().move(middle.topLeft());
     use_version_item(5);
     ASSERT_NE(desktop.game_window(), nullptr);
     const QPoint offset =
