@@ -47,6 +47,11 @@ QScrollArea* page_scroller(QStackedWidget& area, QWidget* parent) {
     scroller->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     scroller->setWidgetResizable(true);
     scroller->setWidget(&area);
+    // The window's own background shows through: with none of their own the
+    // page area and its viewport are painted in the same pass as the page,
+    // not once more by themselves at every page switch.
+    area.setAutoFillBackground(false);
+    scroller->viewport()->setAutoFillBackground(false);
     return scroller;
 }
 
