@@ -80,6 +80,7 @@ void ConfigWindow::show_comparison(const std::string& path, const ListComparison
     }
     comparison_ = new ComparisonWindow(path, comparison, this);
     comparison_->show();
+    keep_within_screen(*comparison_);
 }
 
 // The window opens at the size of its page: the size Qt gives a new window

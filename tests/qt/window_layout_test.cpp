@@ -15,6 +15,8 @@
 #include "game/mini_game.h"
 #include "modal_answerer.h"
 #include "page_geometry.h"
+#include "panel/list_comparison.h"
+#include "qt/comparison_window.h"
 #include "qt/focus_sink.h"
 #include "qt/game_window.h"
 #include "qt/qt_platform.h"
@@ -114,12 +116,16 @@ TEST_F(WindowLayout, TheWindowOpensWithinASmallLaptopScreen) {
 }
 
 // At any scale the window, put where it would stick out, comes back within
-// the screen's free area, and the save dialog and a box come up within it.
+// the screen's free area, and the comparison window, the save dialog and a
+// box come up within it.
 TEST_F(WindowLayout, WindowsAndDialogsStayWithinTheScreen) {
     const QRect area = window->screen()->availableGeometry();
     window->move(area.center());
     window->fit_to_screen();
     EXPECT_TRUE(area.contains(window->frameGeometry()));
+    w.show_comparison("b.txt", ListComparison{});
+    ASSERT_NE(window->comparison_window(), nullptr);
+    EXPECT_TRUE(area.contains(window->comparison_window()->frameGeometry()));
     QtPlatform desktop;
     ModalAnswerer answerer;
     CommonDialog dialog = w.CommonDialog1;
