@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -125,6 +127,86 @@ TEST(TextBoxEvents, PasteIsOneChange) {
     box.replace_text("1574.5");
     EXPECT_EQ(box.text(), "1574.5");
     EXPECT_EQ(changes, 1);
+}
+
+// What happens to a list, and whether completing the entry afterwards raises
+// EntryComplete: only a person's edit that changed the text opens an entry,
+// and a pick or a completion closes it.
+TEST(ComboBoxEvents, EntryCompleteFollowsAPersonsEdit) {
+    const struct {
+        const char* name;
+        std::function<void(ComboBox&)> act;
+        bool open_in_change;
+        int completions;
+    } rows[] = {
+        {"typed", [](ComboBox& l) { l.type("5"); }, true, 1},
+        {"backspace",
+         [](ComboBox& l) {
+             l.select_all();
+             l.press_backspace();
+         },
+         true, 1},
+        {"pasted", [](ComboBox& l) { l.replace_text("20"); }, true, 1},
+        {"pasted the same text", [](ComboBox& l) { l.replace_text("10"); }, false, 0},
+        {"assigned", [](ComboBox& l) { l.set_text("20"); }, false, 0},
+        {"key discarded",
+         [](ComboBox& l) {
+             l.KeyPress = discard_keystroke;
+             l.type("5");
+         },
+         false, 0},
+        {"typed then picked",
+         [](ComboBox& l) {
+             l.type("5");
+             l.pick("20");
+         },
+         true, 0},
+        {"typed, completed",
+         [](ComboBox& l) {
+             l.type("5");
+             l.complete_entry();
+         },
+         true, 1},
+        {"nothing", [](ComboBox&) {}, false, 0},
+    };
+    for (const auto& row : rows) {
+        ComboBox list{"list", nullptr, "10"};
+        list.AddItem("20");
+        bool open_in_change = false;
+        list.Change = [&] { open_in_change = list.entry_open(); };
+        int completions = 0;
+        list.EntryComplete = [&] { ++completions; };
+        row.act(list);
+        list.complete_entry();
+        EXPECT_EQ(open_in_change, row.open_in_change) << row.name;
+        EXPECT_EQ(completions, row.completions) << row.name;
+    }
+}
+
+// Inside a batch, handlers see every change at once and each view refreshes
+// once when the outermost batch ends; a control gone before then is skipped.
+TEST(ViewUpdateBatchRule, ViewsRefreshOnceWhenTheOutermostBatchEnds) {
+    TextBox box{"box", nullptr, "10"};
+    std::vector<std::string> seen;
+    box.on_view_update = [&] { seen.push_back("view " + box.text()); };
+    box.Change = [&] { seen.push_back("change " + box.text()); };
+    {
+        const ViewUpdateBatch outer;
+        box.set_text("20");
+        {
+            const ViewUpdateBatch inner;
+            box.set_back_color(kHighlight);
+            box.set_text("30");
+            auto gone = std::make_unique<TextBox>("gone", nullptr);
+            gone->on_view_update = [&] { seen.push_back("gone"); };
+            gone->set_text("x");
+        }
+        EXPECT_EQ(seen, (std::vector<std::string>{"change 20", "change 30"}));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"change 20", "change 30", "view 30"}));
+    seen.clear();
+    box.set_text("40");
+    EXPECT_EQ(seen, (std::vector<std::string>{"view 40", "change 40"}));
 }
 
 TEST(ComboBoxEvents, PickRaisesClickOnlyAlsoForTheSameItem) {

@@ -2,10 +2,12 @@
 
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "lo/lo.h"
 #include "lo/lo_divider.h"
 #include "panel/kv2841a.h"
+#include "panel/numbers.h"
 #include "support/window_fixture.h"
 
 namespace kv::test {
@@ -226,6 +228,24 @@ TEST_F(ChannelLo, TypingDigitByDigitChecksAfterEveryKeystroke) {
     EXPECT_EQ(w.ch1bz.text(), "12270");
     EXPECT_EQ(w.ch1bz.back_color(), kWindowBackground);
     EXPECT_GE(changes, 5);
+}
+
+// Where the window asks for it, the words follow every key and the warning
+// waits for the end of the entry: once, about the frequency typed.
+TEST_F(ChannelLo, TheWarningWaitsForTheEndOfATypedEntry) {
+    w.set_warnings_wait_for_entry(true);
+    w.ch1bz.select_all();
+    for (const char key : std::string_view("1575.42")) {
+        ASSERT_TRUE(w.ch1bz.type(std::string(1, key)));
+        EXPECT_EQ(w.lo_words_frequency[0], number_text(text_value(w.ch1bz.text())));
+    }
+    EXPECT_EQ(messages_with_text(kSpacingText), 0);
+    w.ch1bz.complete_entry();
+    w.ch1bz.complete_entry();
+    EXPECT_EQ(messages_with_text(kSpacingText), 1);
+    EXPECT_EQ(w.ch1bz.text(), "1575.42");
+    ASSERT_TRUE(w.ch3bz.pick("1176"));  // a pick warns at once
+    EXPECT_EQ(messages_with_text(kSpacingText), 2);
 }
 
 TEST_F(ChannelLo, ListsRefuseTypingOnceTheTestSwitchIsOff) {

@@ -12,8 +12,12 @@ void callreg(Kv2841a& w);
 void cdreg2(Kv2841a& w);
 void cdreg4(Kv2841a& w);
 void cdreg6(Kv2841a& w);
-// The Change and Click of ch1bz, ch2bz and ch3bz.
+// The Click of ch1bz, ch2bz and ch3bz.
 void LO_list_event(Kv2841a& w);
+// Their Change: where the window asks for it, the warning waits for the end
+// of the person's entry, and then comes from LO_list_entry_complete.
+void LO_list_Change(Kv2841a& w, const ComboBox& list);
+void LO_list_entry_complete(Kv2841a& w);
 
 void attach_lo(Kv2841a& w);
 

@@ -26,19 +26,37 @@ void FBIWARMING(Kv2841a& w) {
     }
 }
 
-// A change or a pick of any channel's LO list: the three channels' words,
-// then the spacing warning.
+// A pick from any channel's LO list: the three channels' words, then the
+// spacing warning.
 void LO_list_event(Kv2841a& w) {
     callreg(w);
     FBIWARMING(w);
+}
+
+// A change of any channel's LO list: the words follow every key; the warning
+// about a frequency the person is still typing waits where the window asks.
+void LO_list_Change(Kv2841a& w, const ComboBox& list) {
+    callreg(w);
+    if (!(w.warnings_wait_for_entry() && list.entry_open())) {
+        FBIWARMING(w);
+    }
+}
+
+// The typed frequency is complete: the warning that waited, about the
+// frequencies as they now stand.
+void LO_list_entry_complete(Kv2841a& w) {
+    if (w.warnings_wait_for_entry()) {
+        FBIWARMING(w);
+    }
 }
 
 // The LO lists take typed frequencies.
 void attach_lo(Kv2841a& w) {
     for (const Channel& channel : kChannels) {
         ComboBox& list = w.*channel.lo;
-        list.Change = [&w] { LO_list_event(w); };
+        list.Change = [&w, &list] { LO_list_Change(w, list); };
         list.Click = [&w] { LO_list_event(w); };
+        list.EntryComplete = [&w] { LO_list_entry_complete(w); };
     }
 }
 

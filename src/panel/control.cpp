@@ -1,6 +1,7 @@
 #include "panel/control.h"
 
 #include <utility>
+#include <vector>
 
 namespace kv {
 
@@ -63,9 +64,53 @@ bool Control::usable() const {
     return true;
 }
 
+Control::~Control() {
+    ViewUpdateBatch::forget(*this);
+}
+
 void Control::notify_view() const {
-    if (on_view_update) {
-        on_view_update();
+    if (!on_view_update) {
+        return;
+    }
+    if (ViewUpdateBatch::depth_ > 0) {
+        ViewUpdateBatch::wait(*this);
+        return;
+    }
+    on_view_update();
+}
+
+int ViewUpdateBatch::depth_ = 0;
+std::vector<const Control*> ViewUpdateBatch::waiting_;
+
+ViewUpdateBatch::ViewUpdateBatch() {
+    ++depth_;
+}
+
+// The views refresh in the order their controls first changed; a refresh
+// changes no control.
+ViewUpdateBatch::~ViewUpdateBatch() {
+    if (--depth_ > 0) {
+        return;
+    }
+    const std::vector<const Control*> controls = std::exchange(waiting_, {});
+    for (const Control* control : controls) {
+        control->view_update_waiting_ = false;
+        if (control->on_view_update) {
+            control->on_view_update();
+        }
+    }
+}
+
+void ViewUpdateBatch::wait(const Control& control) {
+    if (!control.view_update_waiting_) {
+        control.view_update_waiting_ = true;
+        waiting_.push_back(&control);
+    }
+}
+
+void ViewUpdateBatch::forget(const Control& control) {
+    if (control.view_update_waiting_) {
+        std::erase(waiting_, &control);
     }
 }
 

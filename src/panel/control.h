@@ -70,7 +70,7 @@ class Control {
 public:
     Control(ControlKind kind, std::string name, Control* container, int index = -1,
             const Design& design = {});
-    virtual ~Control() = default;
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -108,13 +108,16 @@ public:
     // key; the caption of any other control.
     [[nodiscard]] virtual std::string printed_value() const { return caption_; }
 
-    // Called after any property of this control changed; the view refreshes here.
+    // Called after any property of this control changed; the view refreshes
+    // here (once at the end of a ViewUpdateBatch).
     std::function<void()> on_view_update;
 
 protected:
     void notify_view() const;
 
 private:
+    friend class ViewUpdateBatch;
+
     ControlKind kind_;
     Design design_;
     std::string name_;
@@ -125,6 +128,28 @@ private:
     bool visible_;
     std::string caption_;
     std::string tool_tip_;
+    mutable bool view_update_waiting_ = false;
+};
+
+// While one lives, a changed control tells its view once, when the outermost
+// batch ends, and not at every change: a procedure that rewrites the same
+// controls many times over (opening a register list, switching pages) has
+// each widget brought up to date once. Handlers still see every change at
+// once; only the views wait.
+class ViewUpdateBatch final {
+public:
+    ViewUpdateBatch();
+    ~ViewUpdateBatch();
+    ViewUpdateBatch(const ViewUpdateBatch&) = delete;
+    ViewUpdateBatch& operator=(const ViewUpdateBatch&) = delete;
+
+private:
+    friend class Control;
+    static void wait(const Control& control);
+    // A control that goes while its view waits is forgotten.
+    static void forget(const Control& control);
+    static int depth_;
+    static std::vector<const Control*> waiting_;
 };
 
 // Appends a control and everything inside it, depth first, in declaration order.

@@ -43,6 +43,7 @@ bool ComboBox::pick(std::size_t index) {
         return false;
     }
     list_index_ = static_cast<int>(index);
+    close_entry();
     // A pick shows the item without raising Change.
     const Handler change = std::exchange(Change, nullptr);
     set_text(items_[index]);

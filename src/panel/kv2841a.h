@@ -230,6 +230,12 @@ public:
                          std::string text);
     // While held, MsgBox shows nothing and answers OK (Yes to a question).
     void hold_message_boxes(bool hold) { boxes_held_ += hold ? 1 : -1; }
+    // Whether a warning that a person's typing raises waits until the entry is
+    // complete (TextControl::complete_entry), so that no box opens while keys
+    // are still coming. The window on the desktop asks for it; the batch tool,
+    // whose boxes take no keys, does not.
+    [[nodiscard]] bool warnings_wait_for_entry() const { return warnings_wait_for_entry_; }
+    void set_warnings_wait_for_entry(bool wait) { warnings_wait_for_entry_ = wait; }
     // Writes a register word into a box when the value has a word form; a value
     // outside 0..FFFFF is refused and nothing is written. False when refused.
     static bool write_word(TextBox& box, std::int64_t value);
@@ -249,6 +255,7 @@ private:
     std::vector<Control*> controls_;
     const Control* focused_ = nullptr;
     int boxes_held_ = 0;
+    bool warnings_wait_for_entry_ = false;
 };
 
 // A page: its tab and the frame the tab shows. The frames lie on top of each

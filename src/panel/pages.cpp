@@ -12,8 +12,10 @@ std::vector<TabStrip::Tab> Kv2841a::page_tabs() {
     return tabs;
 }
 
-// The page frames lie on top of each other. Exactly one page is visible.
+// The page frames lie on top of each other. Exactly one page is visible;
+// the view changes pages once, not through a page of none.
 void Kv2841a::show_page(const Frame& page) {
+    const ViewUpdateBatch batch;
     for (const Page& each : kPages) {
         Frame& frame = this->*each.frame;
         frame.set_visible(&frame == &page);

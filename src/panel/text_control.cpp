@@ -12,6 +12,19 @@ namespace {
 constexpr int kBackspace = 8;
 constexpr int kPaste = 22;  // Ctrl+V
 
+// Marks a person's edit while it lasts; edits nest when a handler types.
+class PersonEdit {
+public:
+    explicit PersonEdit(bool& editing) : editing_(editing), outer_(std::exchange(editing, true)) {}
+    ~PersonEdit() { editing_ = outer_; }
+    PersonEdit(const PersonEdit&) = delete;
+    PersonEdit& operator=(const PersonEdit&) = delete;
+
+private:
+    bool& editing_;
+    bool outer_;
+};
+
 }  // namespace
 
 TextControl::TextControl(ControlKind kind, std::string name, Control* container, std::string text,
@@ -73,6 +86,7 @@ bool TextControl::raise_key_press(int& key_ascii) {
 }
 
 bool TextControl::type(std::string_view characters, std::size_t* keys_kept) {
+    const PersonEdit edit(editing_);
     for (char32_t c : to_utf32(characters)) {
         int key = static_cast<int>(c);
         if (!raise_key_press(key)) {
@@ -89,6 +103,7 @@ bool TextControl::type(std::string_view characters, std::size_t* keys_kept) {
 }
 
 bool TextControl::press_backspace() {
+    const PersonEdit edit(editing_);
     int key = kBackspace;
     if (!raise_key_press(key)) {
         return false;
@@ -109,6 +124,7 @@ bool TextControl::press_backspace() {
 }
 
 bool TextControl::replace_text(std::string_view text) {
+    const PersonEdit edit(editing_);
     int key = kPaste;
     if (!raise_key_press(key)) {
         return false;
@@ -137,9 +153,7 @@ void TextControl::insert(char32_t character) {
         text_ += to_utf8(std::u32string_view(&character, 1));
         sel_start_ = ++length_;
         notify_view();
-        if (Change) {
-            Change();
-        }
+        raise_change();
         return;
     }
     std::u32string text = to_utf32(text_);
@@ -155,8 +169,22 @@ void TextControl::store(std::u32string text, std::size_t caret) {
     sel_start_ = std::min(caret, length_);
     sel_length_ = 0;
     notify_view();
-    if (changed && Change) {
+    if (changed) {
+        raise_change();
+    }
+}
+
+// A change a person made opens the entry before Change comes.
+void TextControl::raise_change() {
+    entry_open_ = entry_open_ || editing_;
+    if (Change) {
         Change();
+    }
+}
+
+void TextControl::complete_entry() {
+    if (std::exchange(entry_open_, false) && EntryComplete) {
+        EntryComplete();
     }
 }
 

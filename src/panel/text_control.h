@@ -18,6 +18,8 @@ inline void discard_keystroke(int& key_ascii) {
 // colour, and the person's editing. Assigning the text from a procedure raises
 // Change only when the text really changes; typing raises KeyPress for every
 // character first, and a handler that sets the key to 0 discards that character.
+// A person's edits make an entry, which stays open until the person completes
+// it (Enter, leaving the control) or a pick from a list replaces it.
 class TextControl : public Control {
 public:
     // A design that discards keys attaches discard_keystroke to KeyPress and a
@@ -53,19 +55,29 @@ public:
     // The keystroke as the window hands it over before editing; false when refused.
     bool raise_key_press(int& key_ascii);
 
+    // True from a person's edit that changed the text until the entry is
+    // completed: a Change handler sees it open while the person types.
+    [[nodiscard]] bool entry_open() const { return entry_open_; }
+    // The person completes the entry; EntryComplete comes when it was open.
+    void complete_entry();
+
     [[nodiscard]] virtual bool accepts_typing() const { return usable(); }
     // True while KeyPress is discard_keystroke: the control accepts no typing.
     [[nodiscard]] bool discards_keys() const;
 
     Handler Change;
     KeyHandler KeyPress;
+    Handler EntryComplete;
 
 protected:
+    // A pick replaces the entry: nothing is left to complete.
+    void close_entry() { entry_open_ = false; }
     [[nodiscard]] std::size_t max_length() const { return max_length_; }
     void set_max_length_limit(std::size_t length);
 
 private:
     void store(std::u32string text, std::size_t caret);
+    void raise_change();
     void insert(char32_t character);
     [[nodiscard]] std::string cut_to_limit(std::string text) const;
 
@@ -76,6 +88,8 @@ private:
     std::size_t sel_length_ = 0;
     std::size_t max_length_;  // 0: no limit
     Colour back_color_;
+    bool editing_ = false;  // a person's edit is under way
+    bool entry_open_ = false;
 };
 
 }  // namespace kv

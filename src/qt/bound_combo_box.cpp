@@ -32,18 +32,41 @@ void BoundComboBox::showPopup() {
     }
 }
 
-void BoundComboBox::step(int by) {
+int BoundComboBox::stepped(int by) const {
     const std::optional<int> item = item_of_text();
-    const int next = item.has_value() ? *item + by : 0;
-    if (next >= 0 && next < count()) {
-        list_.pick(static_cast<std::size_t>(next));
+    return item.has_value() ? *item + by : 0;
+}
+
+// Up and Page Up step back, Down and Page Down forward. Home and End go to the
+// first and last item of a list that takes no typing; in a list that takes a
+// typed value they move the caret in its text.
+std::optional<int> BoundComboBox::item_for_key(int key) const {
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_PageUp:
+            return stepped(-1);
+        case Qt::Key_Down:
+        case Qt::Key_PageDown:
+            return stepped(1);
+        case Qt::Key_Home:
+            return list_.discards_keys() ? std::optional<int>(0) : std::nullopt;
+        case Qt::Key_End:
+            return list_.discards_keys() ? std::optional<int>(count() - 1) : std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
+
+void BoundComboBox::go_to(int item) {
+    if (item >= 0 && item < count() && item_of_text() != item) {
+        list_.pick(static_cast<std::size_t>(item));
     }
 }
 
 void BoundComboBox::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == 0;
-    if (plain && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
-        step(event->key() == Qt::Key_Down ? 1 : -1);
+    if (const std::optional<int> item = plain ? item_for_key(event->key()) : std::nullopt) {
+        go_to(*item);
         event->accept();
         return;
     }
@@ -57,7 +80,7 @@ void BoundComboBox::wheelEvent(QWheelEvent* event) {
     }
     const int delta = event->angleDelta().y();
     if (delta != 0) {
-        step(delta < 0 ? 1 : -1);
+        go_to(stepped(delta < 0 ? 1 : -1));
     }
     event->accept();
 }

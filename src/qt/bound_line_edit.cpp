@@ -1,6 +1,7 @@
 #include "qt/bound_line_edit.h"
 
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
@@ -20,6 +21,7 @@ bool finishes_edit(const QKeyEvent& event) {
 BoundLineEdit::BoundLineEdit(TextControl& control, QWidget* parent)
     : QLineEdit(parent), control_(control) {}
 
+// Enter completes the person's entry once the field has had the key.
 void BoundLineEdit::keyPressEvent(QKeyEvent* event) {
     const QScopedValueRollback finishing(finishing_, finishes_edit(*event));
     if (offer_to_control(*event)) {
@@ -27,6 +29,9 @@ void BoundLineEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+    if (finishing_) {
+        control_.complete_entry();
+    }
 }
 
 // The control edits at its own caret, which follows the field's; a control
@@ -54,9 +59,18 @@ void BoundLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
 }
 
+// The focus leaving for another place in the window completes the entry,
+// once the focus has arrived there: a box it raises then opens over a window
+// at rest. A drop-down of the field's own or another window coming to the
+// front leaves the entry open.
 void BoundLineEdit::focusOutEvent(QFocusEvent* event) {
     const QScopedValueRollback finishing(finishing_, true);
     QLineEdit::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        QMetaObject::invokeMethod(
+            this, [this] { control_.complete_entry(); }, Qt::QueuedConnection);
+    }
 }
 
 }  // namespace kv::qt

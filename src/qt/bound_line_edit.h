@@ -13,7 +13,7 @@ namespace kv::qt {
 // the context menu, a drop, an input method) the field makes itself; its
 // owner hands the new text to the control. The field also tells whether it is
 // finishing an edit (focus leaving, Return), which an editable list must not
-// take for a pick.
+// take for a pick; Return and the focus leaving complete the control's entry.
 class BoundLineEdit final : public QLineEdit {
     Q_OBJECT
 

@@ -18,6 +18,7 @@
 #include "qt/focus_sink.h"
 #include "qt/pages.h"
 #include "qt/qt_text.h"
+#include "qt/screen_fit.h"
 
 namespace kv::qt {
 
@@ -46,6 +47,11 @@ QScrollArea* page_scroller(QStackedWidget& area, QWidget* parent) {
     scroller->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     scroller->setWidgetResizable(true);
     scroller->setWidget(&area);
+    // The window's own background shows through: with none of their own the
+    // page area and its viewport are painted in the same pass as the page,
+    // not once more by themselves at every page switch.
+    area.setAutoFillBackground(false);
+    scroller->viewport()->setAutoFillBackground(false);
     return scroller;
 }
 
@@ -53,6 +59,8 @@ QScrollArea* page_scroller(QStackedWidget& area, QWidget* parent) {
 
 ConfigWindow::ConfigWindow(Kv2841a& w, std::function<QDateTime()> clock) : w_(w) {
     setObjectName(QStringLiteral("Kv2841a"));
+    // A box that opened while the person types would take the keys still coming.
+    w.set_warnings_wait_for_entry(true);
     setWindowTitle(to_qstring(Kv2841a::kCaption));
     build_menus(w);
     setCentralWidget(build_centre(w));
@@ -72,6 +80,7 @@ void ConfigWindow::show_comparison(const std::string& path, const ListComparison
     }
     comparison_ = new ComparisonWindow(path, comparison, this);
     comparison_->show();
+    keep_within_screen(*comparison_);
 }
 
 // The window opens at the size of its page: the size Qt gives a new window
@@ -86,8 +95,9 @@ void ConfigWindow::showEvent(QShowEvent* event) {
 }
 
 // The whole page where the screen has room for it; else the page scrolls.
+// The bars stay in view wherever the window stands.
 void ConfigWindow::fit_to_screen() {
-    resize(size().boundedTo(screen()->availableGeometry().size()));
+    keep_within_screen(*this);
 }
 
 void ConfigWindow::build_menus(Kv2841a& w) {

@@ -10,6 +10,7 @@
 #include "qt/file_drop.h"
 #include "qt/game_window.h"
 #include "qt/qt_platform.h"
+#include "qt/screen_fit.h"
 #include "register_lists/list_commands.h"
 #include "window/application.h"
 #include "window/window.h"
@@ -96,11 +97,12 @@ void Desktop::show_game() {
 }
 
 // A new puzzle window opens centred on the configuration window, never over
-// its menu bar in a corner of the screen.
+// its menu bar in a corner of the screen, and within the screen.
 void Desktop::centre_on_config(QWidget& window) const {
     QRect area(QPoint(0, 0), window.frameGeometry().size());
     area.moveCenter(config_->frameGeometry().center());
     window.move(area.topLeft());
+    keep_within_screen(window);
 }
 
 // The window lets go of its model at once, while the model still lives, and

@@ -13,6 +13,7 @@
 #include "qt/bindings.h"
 #include "qt/file_filter.h"
 #include "qt/qt_text.h"
+#include "qt/screen_fit.h"
 
 namespace kv::qt {
 
@@ -87,6 +88,7 @@ void filter_and_lay_out(QFileDialog& box, const CommonDialog& dialog) {
     box.setNameFilter(qt_name_filter(dialog.filter));
     box.setWindowModality(Qt::ApplicationModal);
     show_whole_columns(box);
+    keep_within_screen_when_shown(box);
 }
 
 // Shows the dialog; on a choice its name goes into dialog.file_name.
@@ -111,6 +113,7 @@ MessageAnswer QtPlatform::message_box(const Message& message) {
         box.setDefaultButton(QMessageBox::No);
     }
     box.setWindowModality(Qt::ApplicationModal);
+    keep_within_screen_when_shown(box);
     const int button = box.exec();
     if (message.buttons == MessageButtons::YesNo && button != QMessageBox::Yes) {
         return MessageAnswer::No;

@@ -7,6 +7,7 @@
 
 #include "qt/bindings.h"
 #include "qt/qt_text.h"
+#include "qt/translations.h"
 
 namespace kv::qt {
 
@@ -20,8 +21,9 @@ QString hours_and_minutes(const QLocale& locale) {
     return locale.timeFormat(QLocale::ShortFormat).remove(seconds);
 }
 
+// The date and time show in the window's language, whatever the desktop's.
 QString panel_text(const StatusBar::Panel& panel, const QDateTime& now) {
-    const QLocale locale;
+    const QLocale locale = window_locale();
     switch (panel.style) {
         case StatusBar::PanelStyle::Date:
             return locale.toString(now.date(), QLocale::ShortFormat);

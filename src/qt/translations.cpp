@@ -7,11 +7,15 @@
 
 namespace kv::qt {
 
+QLocale window_locale() {
+    return QLocale(QLocale::Chinese, QLocale::China);
+}
+
 bool use_chinese_qt_texts(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
     const bool loaded =
-        translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        translator->load(window_locale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (!loaded) {
         delete translator;
         return false;

@@ -48,7 +48,11 @@ bool open_register_list(Kv2841a& w, const std::string& path) {
     if (!list) {
         return false;
     }
-    const OpenReport report = apply_register_list(w, *list);
+    const OpenReport report = [&] {
+        // Each widget is brought up to date once, not at every procedure run.
+        const ViewUpdateBatch batch;
+        return apply_register_list(w, *list);
+    }();
     w.CommonDialog1.file_name = path;
     if (const std::string summary = open_summary(report); !summary.empty()) {
         w.MsgBox(MessageIcon::Information, MessageButtons::Ok, "提示", summary);

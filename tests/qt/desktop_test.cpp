@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -233,6 +234,8 @@ TEST_F(DesktopTest, TheLoSpacingWarningIsAnsweredAndTheTypedFrequencyStays) {
     lo->lineEdit()->setFocus();
     lo->lineEdit()->selectAll();
     QTest::keyClicks(lo->lineEdit(), "1400");
+    EXPECT_TRUE(boxes.boxes.empty());
+    QTest::keyClick(lo->lineEdit(), Qt::Key_Return);
     ASSERT_EQ(boxes.boxes.size(), 1U);
     EXPECT_EQ(boxes.boxes[0].title, "提示");
     EXPECT_EQ(boxes.boxes[0].text, "相邻通道本振不能相近\n1、3通道本振不能相同");
@@ -261,7 +264,12 @@ TEST_F(DesktopTest, APathTypedIntoTheDialogAndEnterSaveTheSpiList) {
     EXPECT_TRUE(saved.endsWith("FFFFD\t"));
 }
 
+// The window stands in the middle of the screen, where the puzzle has room
+// around it (against an edge it is kept within the screen instead).
 TEST_F(DesktopTest, ThePuzzleOpensCentredOnTheConfigurationWindow) {
+    QRect middle = config().frameGeometry();
+    middle.moveCenter(config().screen()->availableGeometry().center());
+    config().move(middle.topLeft());
     use_version_item(5);
     ASSERT_NE(desktop.game_window(), nullptr);
     const QPoint offset =

@@ -109,21 +109,54 @@ TEST_F(Hands, TypingIntoTheOpenDropDownFindsAnItem) {
     EXPECT_TRUE(w.crylist.text().starts_with('4'));
 }
 
-TEST_F(Hands, UpAndDownOnAClosedListStepFromItsValue) {
-    auto* crystals = widget<QComboBox>(w.crylist);
-    int clicks = 0;
-    w.crylist.Click = [&] { ++clicks; };
-    crystals->setFocus();
-    QTest::keyClick(crystals, Qt::Key_Down);
+// A key on the closed crystal list at start, before anything stepped it, and
+// the item it moves to, counted from the list's value (or an end of the list).
+struct ClosedListKey {
+    const char* name;
+    Qt::Key key;
+    enum class From { Value, First, Last } from;
+    int by;
+};
+
+class ClosedListKeys : public ConfigWindowHost,
+                       public ::testing::WithParamInterface<ClosedListKey> {};
+
+// The arrows and the page keys step from the value, Home and End go to the
+// ends; each move is one pick.
+TEST_P(ClosedListKeys, MoveFromTheListsValue) {
     const std::vector<std::string>& items = w.crylist.items();
     const auto at = [&](const std::string& text) {
-        return std::find(items.begin(), items.end(), text) - items.begin();
+        return static_cast<int>(std::find(items.begin(), items.end(), text) - items.begin());
     };
-    EXPECT_EQ(at(w.crylist.text()), at("25") + 1);
-    QTest::keyClick(crystals, Qt::Key_Up);
-    QTest::keyClick(crystals, Qt::Key_Up);
-    EXPECT_EQ(at(w.crylist.text()), at("25") - 1);
-    EXPECT_EQ(clicks, 3);
+    const int from[] = {at(w.crylist.text()), 0, static_cast<int>(items.size()) - 1};
+    int clicks = 0;
+    w.crylist.Click = [&] { ++clicks; };
+    auto* crystals = widget<QComboBox>(w.crylist);
+    crystals->setFocus();
+    QTest::keyClick(crystals, GetParam().key);
+    EXPECT_EQ(at(w.crylist.text()), from[static_cast<int>(GetParam().from)] + GetParam().by);
+    EXPECT_EQ(clicks, 1);
+}
+
+using From = ClosedListKey::From;
+INSTANTIATE_TEST_SUITE_P(Hands, ClosedListKeys,
+                         ::testing::Values(ClosedListKey{"Down", Qt::Key_Down, From::Value, 1},
+                                           ClosedListKey{"Up", Qt::Key_Up, From::Value, -1},
+                                           ClosedListKey{"PageDown", Qt::Key_PageDown, From::Value,
+                                                         1},
+                                           ClosedListKey{"PageUp", Qt::Key_PageUp, From::Value, -1},
+                                           ClosedListKey{"Home", Qt::Key_Home, From::First, 0},
+                                           ClosedListKey{"End", Qt::Key_End, From::Last, 0}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// In a list that takes a typed value, Home and End move the caret.
+TEST_F(Hands, HomeAndEndMoveTheCaretInAnLoList) {
+    QTest::mouseClick(widget<QCheckBox>(w.Freq_ck), Qt::LeftButton, {}, QPoint(8, 8));
+    auto* lo = widget<QComboBox>(w.ch1bz);
+    lo->setFocus();
+    QTest::keyClick(lo, Qt::Key_Home);
+    QTest::keyClicks(lo, "1");
+    EXPECT_EQ(w.ch1bz.text(), "11176");
 }
 
 TEST_F(Hands, ALongValueWrittenByTheProgramShowsItsStart) {

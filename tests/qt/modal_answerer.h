@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -27,6 +28,8 @@ public:
         QMessageBox::Icon icon;
         std::string title;
         std::string text;
+        // The box, frame included, lay within the free area of its screen.
+        bool within_screen;
     };
 
     ModalAnswerer() {
@@ -41,6 +44,7 @@ public:
         bool asks_before_replacing;
         // The dialog's own file name field had the keyboard focus on opening.
         bool name_field_focused;
+        bool within_screen;
     };
 
     std::deque<QMessageBox::StandardButton> answers;
@@ -49,6 +53,10 @@ public:
     std::vector<Dialog> dialogs;
 
 private:
+    static bool within_screen(const QWidget& window) {
+        return window.screen()->availableGeometry().contains(window.frameGeometry());
+    }
+
     void answer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) {
@@ -72,7 +80,8 @@ private:
         const bool focused = name_field != nullptr && name_field->hasFocus();
         dialogs.push_back({to_utf8(dialog.windowTitle()), dialog.nameFilters(),
                            dialog.selectedFiles(),
-                           !dialog.testOption(QFileDialog::DontConfirmOverwrite), focused});
+                           !dialog.testOption(QFileDialog::DontConfirmOverwrite), focused,
+                           within_screen(dialog)});
         if (file_names.empty()) {
             dialog.reject();
             return;
@@ -91,7 +100,8 @@ private:
 
     void answer_box(QMessageBox& message) {
         QMessageBox* box = &message;
-        boxes.push_back({box->icon(), to_utf8(box->windowTitle()), to_utf8(box->text())});
+        boxes.push_back(
+            {box->icon(), to_utf8(box->windowTitle()), to_utf8(box->text()), within_screen(*box)});
         QMessageBox::StandardButton button =
             box->button(QMessageBox::Ok) != nullptr ? QMessageBox::Ok : QMessageBox::Yes;
         if (!answers.empty()) {

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <map>
 
 #include "config_window_host.h"
 #include "page_geometry.h"
@@ -329,6 +330,39 @@ TEST_F(Pages, RegisterTableStandsInFourColumnsOfElevenUnderTheirRowLabels) {
                                         {w.save_reg_list, "保存SPI列表"},
                                         {w.SaveHexList, "保存.C列表"},
                                         {w.SaveTipList, "保存No.列表"}});
+}
+
+// Counts the paint events each widget receives.
+class PaintCounter final : public QObject {
+public:
+    std::map<const QObject*, int> paints;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints[watched];
+        }
+        return false;
+    }
+};
+
+// A page switch, as it comes from a click on a tab, paints every widget of
+// the page once, in one pass: no background of the page area on its own.
+TEST_F(Pages, APageSwitchPaintsEachWidgetOnce) {
+    select_tab(1);
+    select_tab(0);
+    QApplication::processEvents();
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    select_tab(1);
+    QCoreApplication::sendPostedEvents();
+    QApplication::processEvents();
+    qApp->removeEventFilter(&counter);
+    ASSERT_FALSE(counter.paints.empty());
+    for (const auto& [widget, paints] : counter.paints) {
+        EXPECT_EQ(paints, 1) << widget->metaObject()->className() << " "
+                             << widget->objectName().toStdString();
+    }
 }
 
 }  // namespace

@@ -13,9 +13,13 @@
 
 #include "config_window_host.h"
 #include "game/mini_game.h"
+#include "modal_answerer.h"
 #include "page_geometry.h"
+#include "panel/list_comparison.h"
+#include "qt/comparison_window.h"
 #include "qt/focus_sink.h"
 #include "qt/game_window.h"
+#include "qt/qt_platform.h"
 
 // Nothing of either window is cut off: every caption has the room it asks
 // for, every text shown at start fits its box, every widget lies inside its
@@ -109,6 +113,28 @@ TEST_F(WindowLayout, TheWindowOpensWithinASmallLaptopScreen) {
     EXPECT_LE(size.width(), 1366);
     EXPECT_LE(size.height(), 728);
     EXPECT_GE(window->width(), window->minimumSizeHint().width());
+}
+
+// At any scale the window, put where it would stick out, comes back within
+// the screen's free area, and the comparison window, the save dialog and a
+// box come up within it.
+TEST_F(WindowLayout, WindowsAndDialogsStayWithinTheScreen) {
+    const QRect area = window->screen()->availableGeometry();
+    window->move(area.center());
+    window->fit_to_screen();
+    EXPECT_TRUE(area.contains(window->frameGeometry()));
+    w.show_comparison("b.txt", ListComparison{});
+    ASSERT_NE(window->comparison_window(), nullptr);
+    EXPECT_TRUE(area.contains(window->comparison_window()->frameGeometry()));
+    QtPlatform desktop;
+    ModalAnswerer answerer;
+    CommonDialog dialog = w.CommonDialog1;
+    EXPECT_FALSE(desktop.show_save_dialog(dialog));
+    desktop.message_box({MessageIcon::Information, MessageButtons::Ok, "?", "?"});
+    ASSERT_EQ(answerer.dialogs.size(), 1U);
+    ASSERT_EQ(answerer.boxes.size(), 1U);
+    EXPECT_TRUE(answerer.dialogs[0].within_screen);
+    EXPECT_TRUE(answerer.boxes[0].within_screen);
 }
 
 TEST_F(WindowLayout, AWindowFilling1366By768KeepsItsPagesInOrder) {

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -140,19 +141,25 @@ TEST_F(WindowParts, APageIsMadeOnceWhenFirstShownOrAskedFor) {
     EXPECT_EQ(area->currentWidget(), bind.widget_of(m.second));
 }
 
+// Under a desktop locale that writes dates in words, the date panel still
+// speaks the window's language: year first, and no Latin letter.
 TEST_F(WindowParts, StatusBarShowsTheTextDateAndTimePanels) {
     StatusBar status{"StatusBar1",
                      {{StatusBar::PanelStyle::Text, "Korvane"},
                       {StatusBar::PanelStyle::Date, ""},
                       {StatusBar::PanelStyle::Time, ""}}};
     const QDateTime noon(QDate(2018, 10, 1), QTime(12, 34, 56));
+    const QLocale desktop;
+    QLocale::setDefault(QLocale::c());
     Bindings bind;
     auto* bar = place(new QStatusBar(&host));
     bind.status_bar(status, *bar, [noon] { return noon; });
-    const QLocale locale;
+    QLocale::setDefault(desktop);
     EXPECT_EQ(bar->findChild<QLabel*>("panel1")->text(), "Korvane");
-    EXPECT_EQ(bar->findChild<QLabel*>("panel2")->text(),
-              locale.toString(noon.date(), QLocale::ShortFormat));
+    const QString date = bar->findChild<QLabel*>("panel2")->text();
+    EXPECT_TRUE(date.startsWith(QStringLiteral("2018"))) << date.toStdString();
+    EXPECT_FALSE(date.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+        << date.toStdString();
     const QString time = bar->findChild<QLabel*>("panel3")->text();
     EXPECT_TRUE(time.contains(QStringLiteral("12")) && time.contains(QStringLiteral("34")))
         << time.toStdString();
