@@ -13,6 +13,9 @@ namespace kv::file_store {
 // The reason given for a name whose links end in something other than a
 // regular file or a folder: a device, a FIFO, a socket.
 inline constexpr std::string_view kNotRegularFile = "不是普通文件";
+// The reason given, for opening and saving alike, for a name whose links go
+// round in a loop or are more than the system follows.
+inline constexpr std::string_view kLinkLoop = "链接过多或链接形成循环";
 
 // True when the name, followed through its links, is an existing regular
 // file, hidden files included. Folders, devices, missing names, dangling links
