@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <thread>
@@ -20,6 +21,7 @@
 
 #include "posix_files/file_store.h"
 #include "posix_files/regular_file.h"
+#include "posix_files/save_errors.h"
 #include "support/save_folder.h"
 
 // What a save does at the system's limits and beside other programs: the file
@@ -114,29 +116,29 @@ TEST_F(SaveLimits, WritingInPlaceWaitsForTheFileLock) {
 
 // ---- who may open what --------------------------------------------------------------
 
-// Sees the mode of every regular file in a folder at the moment it is opened:
-// the system makes each open wait until the watcher has looked.
+// Hands every regular file of a folder to `seen` at the moment it is opened:
+// the system makes the open wait until `seen` has returned.
 class OpenWatcher final {
 public:
-    explicit OpenWatcher(const fs::path& folder)
-        : fan_(::fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC, O_RDONLY)) {
+    OpenWatcher(const fs::path& folder, std::function<void(const struct stat&)> seen)
+        : fan_(::fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC, O_RDONLY)), seen_(std::move(seen)) {
         if (fan_ >= 0 && ::fanotify_mark(fan_, FAN_MARK_ADD, FAN_OPEN_PERM | FAN_EVENT_ON_CHILD,
                                          AT_FDCWD, folder.c_str()) == 0) {
             thread_ = std::thread([this] { answer(); });
         }
     }
-    ~OpenWatcher() {
-        stop();
-        ::close(fan_);
-    }
+    ~OpenWatcher() { stop(); }
     [[nodiscard]] bool watching() const { return thread_.joinable(); }
-    // The modes seen, once the watching has stopped.
-    const std::vector<mode_t>& stop() {
+    // Ends the watching: opens in the folder no longer wait.
+    void stop() {
         stopping_ = true;
         if (thread_.joinable()) {
             thread_.join();
         }
-        return modes_;
+        if (fan_ >= 0) {
+            ::close(fan_);
+            fan_ = -1;
+        }
     }
 
 private:
@@ -152,7 +154,7 @@ private:
                  FAN_EVENT_OK(event, left); event = FAN_EVENT_NEXT(event, left)) {
                 struct stat state {};
                 if (::fstat(event->fd, &state) == 0 && S_ISREG(state.st_mode)) {
-                    modes_.push_back(state.st_mode & 07777);
+                    seen_(state);
                 }
                 const fanotify_response allow{event->fd, FAN_ALLOW};
                 (void)!::write(fan_, &allow, sizeof allow);
@@ -162,8 +164,8 @@ private:
     }
 
     int fan_;
+    std::function<void(const struct stat&)> seen_;
     std::atomic<bool> stopping_{false};
-    std::vector<mode_t> modes_;
     std::thread thread_;
 };
 
@@ -172,20 +174,52 @@ TEST_F(SaveLimits, TemporaryFileIsNeverWiderThanTheOldFile) {
     write(at("regs.txt"), kOldBytes);
     ASSERT_EQ(::chmod(at("regs.txt").c_str(), 0640), 0);
     const mode_t umask_before = ::umask(002);
-    OpenWatcher watcher(folder_);
-    if (!watcher.watching()) {
-        ::umask(umask_before);
+    std::vector<mode_t> modes;
+    OpenWatcher watcher(folder_, [&](const struct stat& file) { modes.push_back(file.st_mode); });
+    const bool watching = watcher.watching();
+    const bool saved = save(at("regs.txt"), kNewBytes).ok;
+    watcher.stop();
+    ::umask(umask_before);
+    if (!watching) {
         GTEST_SKIP() << "watching opens needs the system administrator";
     }
-    const bool saved = save(at("regs.txt"), kNewBytes).ok;
-    const std::vector<mode_t> modes = watcher.stop();
-    ::umask(umask_before);
     EXPECT_TRUE(saved);
     EXPECT_FALSE(modes.empty());
     for (const mode_t mode : modes) {
-        EXPECT_EQ(mode & ~mode_t{0640}, 0u) << std::oct << mode;
+        EXPECT_EQ(mode & 07777 & ~mode_t{0640}, 0u) << std::oct << mode;
     }
 }
+
+class ReplacedWhileSaving : public SaveLimits, public ::testing::WithParamInterface<bool> {};
+
+// Another program renames its own file over the name once the save has begun:
+// the save writes neither file and says so.
+TEST_P(ReplacedWhileSaving, IsRefusedAndLeavesTheOtherFile) {
+    write(at("regs.txt"), kOldBytes);
+    if (GetParam()) {
+        fs::create_hard_link(at("regs.txt"), at("other.txt"));
+    }
+    const std::string theirs = "another program's bytes";
+    write(at("theirs.txt"), theirs);
+    bool swapped = false;
+    OpenWatcher watcher(folder_, [&](const struct stat&) {
+        swapped = swapped || ::rename(at("theirs.txt").c_str(), at("regs.txt").c_str()) == 0;
+    });
+    if (!watcher.watching()) {
+        GTEST_SKIP() << "watching opens needs the system administrator";
+    }
+    const SaveResult result = save(at("regs.txt"), kNewBytes);
+    watcher.stop();
+    ASSERT_TRUE(swapped);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, save_failure_reason(SaveError::FileReplaced));
+    EXPECT_EQ(read(at("regs.txt")), theirs);
+    EXPECT_EQ(read(at("other.txt")), GetParam() ? kOldBytes : "");
+    EXPECT_EQ(names().size(), GetParam() ? 2u : 1u) << "a temporary file was left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ReplacedWhileSaving, ::testing::Bool(),
+                         [](const auto& row) { return row.param ? "InPlace" : "Replacing"; });
 
 // ---- ACLs and extended attributes ------------------------------------------------------
 

@@ -1,8 +1,7 @@
 #include "posix_files/interrupt_guard.h"
 
-#include <unistd.h>
-
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
