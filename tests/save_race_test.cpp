@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -76,10 +77,10 @@ protected:
             if (!become_nobody()) {
                 std::_Exit(1);
             }
-            for (;;) {
-                ::renameat2(AT_FDCWD, at("attacker/work").c_str(), AT_FDCWD,
-                            at("attacker/swap").c_str(), RENAME_EXCHANGE);
+            while (::renameat2(AT_FDCWD, at("attacker/work").c_str(), AT_FDCWD,
+                               at("attacker/swap").c_str(), RENAME_EXCHANGE) == 0) {
             }
+            std::_Exit(2);
         }
         return child;
     }
@@ -107,6 +108,7 @@ TEST_F(SwappedFolder, SaveWritesOnlyTheFileItFound) {
         EXPECT_EQ(names_in(work_names), std::set<std::string>{"regs.txt"}) << "round " << round;
         EXPECT_EQ(names_in(at("secret")), std::set<std::string>{"regs.txt"}) << "round " << round;
     }
+    EXPECT_EQ(::waitpid(swapper, nullptr, WNOHANG), 0) << "the other user stopped swapping";
     ::kill(swapper, SIGKILL);
     (void)status_of(swapper);
     ::close(work);
