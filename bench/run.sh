@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in build-bench/ (the product's own build type, with
 # -DKV_BUILD_BENCH=ON) and runs them:
-#   core     core_bench:    the person's actions on the window model alone
+#   core     core_bench:    the person's actions on the window model alone, and
+#            file_bench:    saving a register list into a real folder
 #   qt       qt_bench:      the same actions through the bound window (offscreen)
 #   startup  startup_bench: start-up to the first frame and peak memory of the
 #                           program against a bare Qt window, under Xvfb
@@ -46,6 +47,8 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 if [ "$part" = all ] || [ "$part" = core ]; then
     echo "== the window model"
     "$build/bench/core_bench" "${bench_flags[@]}"
+    echo "== saving into a real folder"
+    "$build/bench/file_bench" "${bench_flags[@]}"
 fi
 
 if [ "$part" = all ] || [ "$part" = qt ]; then

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
           libbenchmark-dev fonts-wqy-microhei python3-fonttools xvfb xauth xdotool
           librsvg2-bin help2man dpkg-dev lintian desktop-file-utils appstream x11-utils
-          qt6-translations-l10n)
+          qt6-translations-l10n acl)
 
 install_missing() {
     local missing=()

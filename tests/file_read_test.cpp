@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "posix_files/file_store.h"
 #include "posix_files/regular_file.h"
 
 // Reading a file from the disk for opening: what is not a regular file of a
@@ -87,6 +88,18 @@ TEST_F(RegularFile, LinkToAFileIsFollowed) {
     const std::string target = write("regs.txt", "FFF00\t");
     fs::create_symlink(target, folder / "link.txt");
     EXPECT_EQ(file_read::read_regular_file((folder / "link.txt").string()).bytes, "FFF00\t");
+}
+
+// Opening and saving name a loop of links, in the file's name or its
+// folder's, with one reason.
+TEST_F(RegularFile, LinkLoopIsRefusedAsSavingRefusesIt) {
+    fs::create_symlink("b.txt", folder / "a.txt");
+    fs::create_symlink("a.txt", folder / "b.txt");
+    for (const fs::path& path : {folder / "a.txt", folder / "a.txt" / "regs.txt"}) {
+        const ReadResult result = file_read::read_regular_file(path.string());
+        EXPECT_FALSE(result.ok) << path;
+        EXPECT_EQ(result.reason, file_store::save_file_safely(path.string(), "").reason) << path;
+    }
 }
 
 TEST_F(RegularFile, UnreadableFileIsRefused) {

@@ -1,4 +1,3 @@
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -14,13 +13,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <set>
 #include <string>
 
 #include "posix_files/file_store.h"
+#include "support/save_folder.h"
 
 // What a save does to what stands at the chosen name, on a real folder: links,
 // devices, FIFOs and sockets, owners and modes, hard links, folders that take
@@ -32,69 +30,16 @@ namespace fs = std::filesystem;
 
 constexpr const char* kOldBytes = "Reg0\tFFF00\r\nReg1\t011D5\r\n";
 constexpr const char* kNewBytes = "FFF00\t011D5\t32178\t";
-constexpr uid_t kNobody = 65534;
-constexpr gid_t kNogroup = 65534;
-constexpr int kSkipped = 77;
 
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-struct stat state_of(const fs::path& path) {
-    struct stat state {};
-    ::lstat(path.c_str(), &state);
-    return state;
-}
-
-bool root() {
-    return ::geteuid() == 0;
-}
-
-// Runs `work` in a child process as the user nobody when the tests run as the
-// system administrator (whom permission bits do not stop), and gives back its
-// exit status.
-template <typename Work>
-int as_ordinary_user(Work work) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (root() &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(kNogroup) != 0 || ::setuid(kNobody) != 0)) {
-            std::_Exit(kSkipped);
-        }
-        std::_Exit(work());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-class SaveGuarantees : public ::testing::Test {
-protected:
-    SaveGuarantees() {
-        std::string pattern = (fs::temp_directory_path() / "kv2841a-guard-XXXXXX").string();
-        folder_ = fs::path(::mkdtemp(pattern.data()));
-        fs::permissions(folder_, fs::perms(0777));
-    }
-    ~SaveGuarantees() override {
-        std::error_code ignored;
-        fs::permissions(folder_, fs::perms(0777), ignored);
-        fs::remove_all(folder_, ignored);
-    }
-    [[nodiscard]] fs::path at(const std::string& name) const { return folder_ / name; }
-    [[nodiscard]] std::set<std::string> names() const {
-        std::set<std::string> out;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            out.insert(entry.path().filename().string());
-        }
-        return out;
-    }
-    fs::path folder_;
-};
+using test::as_ordinary_user;
+using test::kNobody;
+using test::kNogroup;
+using test::kSkipped;
+using test::read;
+using test::root;
+using test::state_of;
+using test::write;
+using SaveGuarantees = test::SaveFolder;
 
 // ---- what stands at the name --------------------------------------------------
 

@@ -57,8 +57,9 @@ public:
     virtual bool plain_file_exists(const std::string& path) = 0;
     // Writes the bytes at the name, leaving what stood there unharmed: links
     // stay links, anything but a regular file is refused, a replaced file keeps
-    // its owner, group, mode and hard links, and after a failure an existing
-    // file is byte for byte what it was. The reason names the cause.
+    // its owner, group, mode, ACL, extended attributes and hard links, and
+    // after a failure an existing file is byte for byte what it was. The
+    // reason names the cause.
     virtual SaveResult save_file(const std::string& path, std::string_view bytes) = 0;
     // Reads a whole regular file of at most kLargestReadFile bytes. Folders,
     // devices, pipes and larger files are refused with a reason, at once:

@@ -7,6 +7,7 @@
 #include "posix_files/posix_file.h"
 #include "posix_files/rename_replace.h"
 #include "posix_files/save_target.h"
+#include "posix_files/temporary_file.h"
 
 namespace kv::file_store {
 
@@ -20,16 +21,6 @@ SaveResult failure(std::string reason) {
 
 SaveResult outcome(std::error_code error) {
     return error ? failure(save_failure_reason(error)) : SaveResult{true, {}};
-}
-
-// A file the person may not write to stays as it is, although its folder might
-// let it be replaced; a file the system is running is busy. Opening it for
-// writing, without truncating, changes nothing.
-std::error_code may_write(const SaveTarget& target) {
-    std::error_code error;
-    const Descriptor probe =
-        open_file(target.path, O_WRONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW, 0, error);
-    return error;
 }
 
 }  // namespace
@@ -51,14 +42,18 @@ SaveResult save_file_safely(const std::string& path, std::string_view bytes) {
         return failure(found.reason);
     }
     const SaveTarget& target = *found.target;
-    if (target.existing) {
-        if (const std::error_code error = may_write(target)) {
-            return outcome(error);
-        }
+    remove_stale_temporaries(target.folder.get());
+    // A file the person may not write to stays as it is, although its folder
+    // might let it be replaced; a file the system is running is busy. Opening
+    // it for writing, without truncating, changes nothing.
+    std::error_code error;
+    const Descriptor old = target.existing ? open_existing(target, O_WRONLY, error) : Descriptor();
+    if (error) {
+        return outcome(error);
     }
     InterruptGuard guard;
     if (!target.existing || target.existing->st_nlink == 1) {
-        const RenameResult renamed = replace_by_rename(target, bytes, guard);
+        const RenameResult renamed = replace_by_rename(target, old.get(), bytes, guard);
         if (renamed.outcome != RenameOutcome::NotPossible) {
             return outcome(renamed.error);
         }

@@ -1,9 +1,12 @@
 #include "posix_files/interrupt_guard.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
+#include <climits>
 #include <cstring>
 
 namespace kv::file_store {
@@ -14,7 +17,8 @@ constexpr std::array<int, 3> kEndingSignals = {SIGTERM, SIGINT, SIGHUP};
 
 // What the handler undoes. The handler may only make calls that are safe in a
 // signal handler, so the state is plain memory set before the work it guards.
-std::array<char, 4096> temporary_path{};
+std::atomic<int> temporary_folder{-1};
+std::array<char, NAME_MAX + 1> temporary_name{};
 std::atomic<int> in_place_fd{-1};
 const char* old_data = nullptr;
 std::size_t old_size = 0;
@@ -34,8 +38,8 @@ void restore_old_bytes(int fd) {
 }
 
 void undo_and_pass_on(int signal) {
-    if (temporary_path[0] != '\0') {
-        ::unlink(temporary_path.data());
+    if (const int folder = temporary_folder.exchange(-1); folder >= 0) {
+        ::unlinkat(folder, temporary_name.data(), 0);
     }
     if (const int fd = in_place_fd.exchange(-1); fd >= 0) {
         restore_old_bytes(fd);
@@ -63,9 +67,18 @@ InterruptGuard::InterruptGuard() {
         earlier[n] = previous_[n];
         installed_[n] = ::sigaction(kEndingSignals[n], &action, nullptr) == 0;
     }
+    ::sigaction(SIGXFSZ, nullptr, &size_limit_);
+    if (size_limit_.sa_handler == SIG_DFL) {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        size_limit_ignored_ = ::sigaction(SIGXFSZ, &ignore, nullptr) == 0;
+    }
 }
 
 InterruptGuard::~InterruptGuard() {
+    if (size_limit_ignored_) {
+        ::sigaction(SIGXFSZ, &size_limit_, nullptr);
+    }
     for (std::size_t n = 0; n < kEndingSignals.size(); ++n) {
         if (installed_[n]) {
             ::sigaction(kEndingSignals[n], &previous_[n], nullptr);
@@ -74,12 +87,11 @@ InterruptGuard::~InterruptGuard() {
     forget();
 }
 
-bool InterruptGuard::watch_temporary(const std::string& path) {
-    if (path.size() >= temporary_path.size()) {
-        return false;
-    }
-    std::memcpy(temporary_path.data(), path.c_str(), path.size() + 1);
-    return true;
+void InterruptGuard::watch_temporary(int folder, std::string_view name) {
+    const std::size_t length = std::min(name.size(), temporary_name.size() - 1);
+    std::memcpy(temporary_name.data(), name.data(), length);
+    temporary_name[length] = '\0';
+    temporary_folder.store(folder);
 }
 
 void InterruptGuard::watch_in_place(int fd, std::string_view old_bytes) {
@@ -90,7 +102,7 @@ void InterruptGuard::watch_in_place(int fd, std::string_view old_bytes) {
 
 void InterruptGuard::forget() {
     in_place_fd.store(-1);
-    temporary_path[0] = '\0';
+    temporary_folder.store(-1);
 }
 
 }  // namespace kv::file_store

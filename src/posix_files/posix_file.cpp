@@ -30,6 +30,14 @@ Descriptor::~Descriptor() {
     (void)close();
 }
 
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+        (void)close();
+        fd_ = other.release();
+    }
+    return *this;
+}
+
 int Descriptor::release() {
     const int fd = fd_;
     fd_ = -1;
@@ -44,9 +52,10 @@ std::error_code Descriptor::close() {
     return result != 0 && errno != EINTR ? last_error() : std::error_code{};
 }
 
-Descriptor open_file(const std::string& path, int flags, unsigned mode, std::error_code& error) {
+Descriptor open_file(int folder, const std::string& name, int flags, unsigned mode,
+                     std::error_code& error) {
     errno = 0;
-    const int fd = retried([&] { return ::open(path.c_str(), flags | O_CLOEXEC, mode); });
+    const int fd = retried([&] { return ::openat(folder, name.c_str(), flags | O_CLOEXEC, mode); });
     error = fd < 0 ? last_error() : std::error_code{};
     return Descriptor(fd);
 }
@@ -65,7 +74,7 @@ std::error_code write_at(int fd, std::string_view bytes, long long offset) {
     return {};
 }
 
-std::error_code read_whole(int fd, std::string& bytes) {
+std::error_code read_whole(int fd, std::string& bytes, std::size_t limit) {
     bytes.clear();
     char chunk[kReadChunk];
     for (;;) {
@@ -79,6 +88,9 @@ std::error_code read_whole(int fd, std::string& bytes) {
             return {};
         }
         bytes.append(chunk, static_cast<std::size_t>(got));
+        if (bytes.size() > limit) {
+            return std::make_error_code(std::errc::file_too_large);
+        }
     }
 }
 

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "posix_files/file_store.h"
+
 namespace kv::file_read {
 
 namespace {
@@ -29,15 +31,11 @@ std::string reason_of(int error) {
             return "这是一个文件夹";
         case ENAMETOOLONG:
             return "文件名太长";
+        case ELOOP:
+            return std::string(file_store::kLinkLoop);
         default:
             return "系统错误（" + std::generic_category().message(error) + "）";
     }
-}
-
-std::string too_large(std::size_t limit) {
-    constexpr std::size_t kMiB = std::size_t{1} << 20;
-    return limit % kMiB == 0 ? "文件大于" + std::to_string(limit / kMiB) + " MiB"
-                             : "文件大于" + std::to_string(limit) + "字节";
 }
 
 // Why a file of this kind and size is not read, or nothing when it may be.
@@ -49,7 +47,7 @@ std::string problem_of(const struct stat& info, std::size_t limit) {
         return "不是普通文件（设备、管道或套接字）";
     }
     if (static_cast<unsigned long long>(info.st_size) > limit) {
-        return too_large(limit);
+        return too_large_reason(limit);
     }
     return {};
 }
@@ -71,12 +69,18 @@ ReadResult read_all(int fd, std::size_t limit) {
         }
         bytes.append(chunk, static_cast<std::size_t>(got));
         if (bytes.size() > limit) {
-            return refused(too_large(limit));
+            return refused(too_large_reason(limit));
         }
     }
 }
 
 }  // namespace
+
+std::string too_large_reason(std::size_t limit) {
+    constexpr std::size_t kMiB = std::size_t{1} << 20;
+    return limit % kMiB == 0 ? "文件大于" + std::to_string(limit / kMiB) + " MiB"
+                             : "文件大于" + std::to_string(limit) + "字节";
+}
 
 ReadResult read_regular_file(const std::string& path, std::size_t limit) {
     struct stat info {};

@@ -13,6 +13,9 @@ namespace kv::file_read {
 // writer or a terminal never blocks the program. A file that grows past the
 // limit while it is read is refused too. Each refusal gives the reason for the
 // person.
+// The reason given for a file of more than `limit` bytes.
+[[nodiscard]] std::string too_large_reason(std::size_t limit);
+
 [[nodiscard]] ReadResult read_regular_file(const std::string& path,
                                            std::size_t limit = kLargestReadFile);
 

@@ -3,32 +3,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdint>
-#include <random>
-
+#include "posix_files/extended_attributes.h"
 #include "posix_files/posix_file.h"
+#include "posix_files/save_errors.h"
+#include "posix_files/temporary_file.h"
 
 namespace kv::file_store {
 
 namespace {
 
-constexpr unsigned kNewFileMode = 0666;  // narrowed by the umask, as any new file
 constexpr unsigned kModeBits = 07777;
-
-// A hidden name in the folder that nothing else uses: creating it fails when
-// the name is taken, so a clash only means another try.
-Descriptor create_temporary(const std::string& folder, std::string& name, std::error_code& error) {
-    static std::random_device entropy;
-    for (;;) {
-        const std::uint64_t tag = (std::uint64_t{entropy()} << 32) | entropy();
-        name = folder + "/.kv2841a-" + std::to_string(tag) + ".tmp";
-        Descriptor fd =
-            open_file(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, kNewFileMode, error);
-        if (error != std::errc::file_exists) {
-            return fd;
-        }
-    }
-}
 
 // Errors that say the folder or the old name will not let a new file take the
 // old one's place, while the old file itself may still be written.
@@ -38,11 +22,13 @@ bool another_way_may_work(std::error_code error) {
            error == std::errc::read_only_file_system || error == std::errc::cross_device_link;
 }
 
-// Gives the new file the old one's owner, group and mode, in that order: a
-// change of owner clears the setuid and setgid bits. True only when the file
-// then carries exactly all three.
-bool same_file_as(int fd, const struct stat& old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 || ::fchmod(fd, old.st_mode & kModeBits) != 0) {
+// Gives the new file the old one's owner and group, then its extended
+// attributes (a change of owner drops some), then its mode (a change of owner
+// clears the setuid and setgid bits). True only when the file then carries
+// exactly all of them.
+bool same_file_as(int fd, int old_fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 || !copy_extended_attributes(old_fd, fd) ||
+        ::fchmod(fd, old.st_mode & kModeBits) != 0) {
         return false;
     }
     struct stat now {};
@@ -60,9 +46,9 @@ std::error_code write_synced(Descriptor& fd, std::string_view bytes) {
 }
 
 // Puts the rename itself on the disk too; a failure here loses nothing.
-void sync_folder(const std::string& folder) {
+void sync_folder(int folder) {
     std::error_code ignored;
-    const Descriptor fd = open_file(folder, O_RDONLY | O_DIRECTORY, 0, ignored);
+    const Descriptor fd = open_file(folder, ".", O_RDONLY | O_DIRECTORY, 0, ignored);
     if (fd.valid()) {
         (void)sync(fd.get());
     }
@@ -72,37 +58,39 @@ RenameResult failed(RenameOutcome outcome, std::error_code error) {
     return {outcome, error};
 }
 
+RenameResult rename_failure(bool replacing, std::error_code error) {
+    const bool fallback = replacing && another_way_may_work(error);
+    return failed(fallback ? RenameOutcome::NotPossible : RenameOutcome::Failed, error);
+}
+
 }  // namespace
 
-RenameResult replace_by_rename(const SaveTarget& target, std::string_view bytes,
+RenameResult replace_by_rename(const SaveTarget& target, int old_fd, std::string_view bytes,
                                InterruptGuard& guard) {
     const bool replacing = target.existing.has_value();
+    const int folder = target.folder.get();
     std::string temporary;
     std::error_code error;
-    Descriptor fd = create_temporary(target.folder, temporary, error);
+    Descriptor fd = create_temporary(folder, replacing, temporary, error);
     if (!fd.valid()) {
-        const bool fallback = replacing && another_way_may_work(error);
-        return failed(fallback ? RenameOutcome::NotPossible : RenameOutcome::Failed, error);
+        return rename_failure(replacing, error);
     }
-    if (!guard.watch_temporary(temporary)) {
-        ::unlink(temporary.c_str());
-        return failed(RenameOutcome::Failed, std::make_error_code(std::errc::filename_too_long));
-    }
+    guard.watch_temporary(folder, temporary);
     RenameResult result;
-    if (replacing && !same_file_as(fd.get(), *target.existing)) {
+    if (replacing && !same_file_as(fd.get(), old_fd, *target.existing)) {
         result = failed(RenameOutcome::NotPossible, {});
     } else if ((error = write_synced(fd, bytes))) {
         result = failed(RenameOutcome::Failed, error);
-    } else if (::rename(temporary.c_str(), target.path.c_str()) != 0) {
-        error = last_error();
-        const bool fallback = replacing && another_way_may_work(error);
-        result = failed(fallback ? RenameOutcome::NotPossible : RenameOutcome::Failed, error);
+    } else if (!still_there(target)) {
+        result = failed(RenameOutcome::Failed, SaveError::FileReplaced);
+    } else if (::renameat(folder, temporary.c_str(), folder, target.name.c_str()) != 0) {
+        result = rename_failure(replacing, last_error());
     }
     if (result.outcome != RenameOutcome::Written) {
         (void)fd.close();
-        ::unlink(temporary.c_str());
+        ::unlinkat(folder, temporary.c_str(), 0);
     } else {
-        sync_folder(target.folder);
+        sync_folder(folder);
     }
     guard.forget();
     return result;

@@ -20,13 +20,16 @@ struct RenameResult {
 };
 
 // Writes the bytes to a new hidden file in the target's folder, gives it the
-// old file's owner, group and mode, pushes it to the disk and renames it over
-// the target: a reader sees the old file or the whole new one, never a part.
-// The temporary file never outlives a failure. NotPossible when the folder
-// takes no new file, the owner, group or mode cannot be given (a setuid or
-// setgid bit is never left on a file of another owner), or the target cannot
-// be renamed over (a busy or bind-mounted file, a sticky folder).
-[[nodiscard]] RenameResult replace_by_rename(const SaveTarget& target, std::string_view bytes,
-                                             InterruptGuard& guard);
+// old file's (open as `old_fd`) owner, group, extended attributes and ACL, and
+// mode, pushes it to the disk and renames it over the target: a reader sees
+// the old file or the whole new one, never a part. Until it has all of the
+// old file's, the new file is open to its owner only. The temporary file never
+// outlives a failure. NotPossible when the folder takes no new file, the
+// owner, group, attributes or mode cannot be given (a setuid or setgid bit is
+// never left on a file of another owner), or the target cannot be renamed
+// over (a busy or bind-mounted file, a sticky folder). When the name no longer
+// holds the file that was looked at, nothing is renamed over it.
+[[nodiscard]] RenameResult replace_by_rename(const SaveTarget& target, int old_fd,
+                                             std::string_view bytes, InterruptGuard& guard);
 
 }  // namespace kv::file_store

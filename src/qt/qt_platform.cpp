@@ -10,6 +10,7 @@
 
 #include "posix_files/file_store.h"
 #include "posix_files/regular_file.h"
+#include "posix_files/stored_name.h"
 #include "qt/bindings.h"
 #include "qt/file_filter.h"
 #include "qt/qt_text.h"
@@ -91,12 +92,13 @@ void filter_and_lay_out(QFileDialog& box, const CommonDialog& dialog) {
     keep_within_screen_when_shown(box);
 }
 
-// Shows the dialog; on a choice its name goes into dialog.file_name.
+// Shows the dialog; on a choice its name goes into dialog.file_name, as the
+// file system stores it.
 bool take_choice(QFileDialog& box, CommonDialog& dialog) {
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
         return false;
     }
-    dialog.file_name = to_utf8(box.selectedFiles().constFirst());
+    dialog.file_name = file_store::stored_name(to_utf8(box.selectedFiles().constFirst()));
     return true;
 }
 

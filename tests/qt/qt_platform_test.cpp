@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "qt/bindings.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_text.h"
+#include "support/save_folder.h"
 
 namespace kv::qt::test {
 namespace {
@@ -96,6 +98,28 @@ TEST(QtPlatformFiles, SavesWholeFilesAndSeesPlainFilesOnly) {
         platform.save_file(to_utf8(folder.filePath("no/such/regs.txt")), "x");
     EXPECT_FALSE(refused.ok);
     EXPECT_FALSE(refused.reason.empty());
+}
+
+// A name whose bytes are not UTF-8, offered by the save dialog and taken with
+// Enter, comes back byte for byte: the file saved is the file that was opened.
+using QtPlatformNames = kv::test::SaveFolder;
+
+TEST_F(QtPlatformNames, OfferedNameThatIsNotUtf8ComesBackByteForByte) {
+    QtPlatform platform;
+    const std::string opened = at("r\xE9g.txt").string();
+    kv::test::write(opened, "0x09,0x02,0x37,0x00,\r\n");
+    CommonDialog dialog{"保存", "文本文件(*.txt)|*.txt", opened, ""};
+    QTimer enter;
+    QObject::connect(&enter, &QTimer::timeout, [] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (box != nullptr && box->isActiveWindow()) {
+            QTest::keyClick(box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
+                            Qt::Key_Return);
+        }
+    });
+    enter.start(0);
+    ASSERT_TRUE(platform.show_save_dialog(dialog));
+    EXPECT_EQ(dialog.file_name, opened);
 }
 
 using QtPlatformFocus = BindingHost;
