@@ -84,8 +84,7 @@ std::vector<BadInput> bad_inputs() {
     std::string control = no_list(words);
     control.replace(control.find("FFFFD"), 1, "\x1b");
     return {
-        {"NoLayout", "registers: FFF00 011D5\n", "",
-         "不是寄存器列表文件（SPI列表、.C列表或No.列表）"},
+        {"NoLayout", "registers: FFF00 011D5\n", "", "无法作为寄存器列表打开"},
         {"FewerRegisters", spi_list(std::vector<std::string>(words.begin(), words.end() - 1)), "",
          "只有43个寄存器，应为44个"},
         {"MoreRegisters", no_list(words) + "Reg44\t00000\r\n", "", "第45行：寄存器多于44个"},
