@@ -107,13 +107,16 @@ TEST_P(OpenBadInput, IsToldAndChangesNothing) {
     if (!bad.read_failure.empty()) {
         platform.read_failure = bad.read_failure;
     }
+    platform.dialog_answers = {"/boards/a/saved.txt", "/work/regs.txt"};
+    ASSERT_TRUE(w.save_reg_list.click());
     const std::string before = window_state(w, module);
-    platform.dialog_answers = {"/work/regs.txt"};
+    const CommonDialog dialog_before = w.CommonDialog1;
     ASSERT_TRUE(w.open_file.click());
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].title, "警告");
     EXPECT_EQ(platform.messages[0].text, "/work/regs.txt\n文件打开失败：" + bad.message);
     EXPECT_EQ(window_state(w, module), before);
+    EXPECT_EQ(w.CommonDialog1, dialog_before) << "the save dialog's name and folder";
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, OpenBadInput, ::testing::ValuesIn(bad_inputs()),
