@@ -94,7 +94,10 @@ void apply_lists(Kv2841a& w, const DecodedSettings& s) {
 // before the opening is gone.
 void write_default_words(Kv2841a& w) {
     for (int n = 0; n < kRegisterCount; ++n) {
-        w.register_box(n).set_text(std::string(default_word(n)));
+        TextBox& box = w.register_box(n);
+        if (box.text() != default_word(n)) {
+            box.set_text(std::string(default_word(n)));
+        }
     }
 }
 
