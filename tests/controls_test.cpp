@@ -207,173 +207,174 @@ TEST(ViewUpdateBatchRule, ViewsRefreshOnceWhenTheOutermostBatchEnds) {
     seen.clear();
     box.set_text("40");
     EXPECT_EQ(seen, (std::vector<std::string>{"view 40", "change 40"}));
+}
 
-    // What no key types: a paste holding it is refused whole, and typing it key by
-    // key types only the rest. Row: the text, and what typing it leaves.
-    struct Untypeable {
-        const char* name;
-        std::string text;
-        std::string typed;
-    };
+// What no key types: a paste holding it is refused whole, and typing it key by
+// key types only the rest. Row: the text, and what typing it leaves.
+struct Untypeable {
+    const char* name;
+    std::string text;
+    std::string typed;
+};
 
-    const Untypeable kUntypeable[] = {
-        {"Tab", "FFF00\t011D5", "FFF00011D5"},
-        {"LineEnd", "FFF00\r\n", "FFF00"},
-        {"Nul",
-         std::string("12\0"
-                     "3",
-                     4),
-         "123"},
-        {"Escape", "\x1b[0m", "[0m"},
-        {"Delete", "\x7f", "old"},
-        {"NextLineC1",
-         "A\xC2\x85"
-         "B",
-         "AB"},
-        {"ByteOrderMark",
-         "\xEF\xBB\xBF"
-         "ABCDE",
-         "ABCDE"},
-    };
+const Untypeable kUntypeable[] = {
+    {"Tab", "FFF00\t011D5", "FFF00011D5"},
+    {"LineEnd", "FFF00\r\n", "FFF00"},
+    {"Nul",
+     std::string("12\0"
+                 "3",
+                 4),
+     "123"},
+    {"Escape", "\x1b[0m", "[0m"},
+    {"Delete", "\x7f", "old"},
+    {"NextLineC1",
+     "A\xC2\x85"
+     "B",
+     "AB"},
+    {"ByteOrderMark",
+     "\xEF\xBB\xBF"
+     "ABCDE",
+     "ABCDE"},
+};
 
-    class UntypeableText : public ::testing::TestWithParam<Untypeable> {};
+class UntypeableText : public ::testing::TestWithParam<Untypeable> {};
 
-    TEST_P(UntypeableText, IsRefusedAsAPasteAndSkippedAsKeys) {
-        const Untypeable& row = GetParam();
-        EventLog log;
-        TextBox box{"box", nullptr, "old"};
-        box.Change = log.record("Change");
-        bool taken = true;
-        EXPECT_TRUE(box.replace_text(row.text, &taken));
-        EXPECT_FALSE(taken);
-        EXPECT_EQ(box.text(), "old");
-        EXPECT_TRUE(log.events.empty());
-        box.select_all();
-        EXPECT_TRUE(box.type(row.text));
-        EXPECT_EQ(box.text(), row.typed);
+TEST_P(UntypeableText, IsRefusedAsAPasteAndSkippedAsKeys) {
+    const Untypeable& row = GetParam();
+    EventLog log;
+    TextBox box{"box", nullptr, "old"};
+    box.Change = log.record("Change");
+    bool taken = true;
+    EXPECT_TRUE(box.replace_text(row.text, &taken));
+    EXPECT_FALSE(taken);
+    EXPECT_EQ(box.text(), "old");
+    EXPECT_TRUE(log.events.empty());
+    box.select_all();
+    EXPECT_TRUE(box.type(row.text));
+    EXPECT_EQ(box.text(), row.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, UntypeableText, ::testing::ValuesIn(kUntypeable),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(TextBoxEvents, PasteDiscardedByKeyPressIsNotTaken) {
+    TextBox box{"box", nullptr, "25"};
+    box.KeyPress = discard_keystroke;
+    bool taken = true;
+    EXPECT_TRUE(box.replace_text("40", &taken));
+    EXPECT_FALSE(taken);
+    EXPECT_EQ(box.text(), "25");
+}
+
+TEST(ComboBoxEvents, PickRaisesClickOnlyAlsoForTheSameItem) {
+    EventLog log;
+    ComboBox list{"list", nullptr, "10"};
+    for (const char* item : {"10", "20"}) {
+        list.AddItem(item);
     }
+    list.Click = log.record("Click");
+    list.Change = log.record("Change");
+    EXPECT_TRUE(list.pick("20"));
+    EXPECT_TRUE(list.pick("20"));
+    EXPECT_EQ(list.text(), "20");
+    EXPECT_EQ(list.list_index(), 1);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"Click", "Click"}));
+    EXPECT_FALSE(list.pick("30"));
+}
 
-    INSTANTIATE_TEST_SUITE_P(Texts, UntypeableText, ::testing::ValuesIn(kUntypeable),
-                             [](const auto& row) { return std::string(row.param.name); });
+TEST(ComboBoxEvents, AssignedTextRaisesChangeOnly) {
+    EventLog log;
+    ComboBox list{"list", nullptr, "10"};
+    list.Click = log.record("Click");
+    list.Change = log.record("Change");
+    list.set_text("40");
+    list.set_text("40");
+    EXPECT_EQ(log.events, std::vector<std::string>{"Change"});
+    EXPECT_EQ(list.list_index(), -1);
+}
 
-    TEST(TextBoxEvents, PasteDiscardedByKeyPressIsNotTaken) {
-        TextBox box{"box", nullptr, "25"};
-        box.KeyPress = discard_keystroke;
-        bool taken = true;
-        EXPECT_TRUE(box.replace_text("40", &taken));
-        EXPECT_FALSE(taken);
-        EXPECT_EQ(box.text(), "25");
-    }
+TEST(CheckBoxEvents, ClickOnEveryChangeByCodeOrPerson) {
+    EventLog log;
+    CheckBox box{"box", nullptr, "", 0};
+    box.Click = log.record("Click");
+    box.set_value(0);
+    EXPECT_TRUE(log.events.empty());
+    box.set_value(1);
+    box.click();
+    EXPECT_EQ(box.value(), 0);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"Click", "Click"}));
+}
 
-    TEST(ComboBoxEvents, PickRaisesClickOnlyAlsoForTheSameItem) {
-        EventLog log;
-        ComboBox list{"list", nullptr, "10"};
-        for (const char* item : {"10", "20"}) {
-            list.AddItem(item);
-        }
-        list.Click = log.record("Click");
-        list.Change = log.record("Change");
-        EXPECT_TRUE(list.pick("20"));
-        EXPECT_TRUE(list.pick("20"));
-        EXPECT_EQ(list.text(), "20");
-        EXPECT_EQ(list.list_index(), 1);
-        EXPECT_EQ(log.events, (std::vector<std::string>{"Click", "Click"}));
-        EXPECT_FALSE(list.pick("30"));
-    }
+TEST(OptionButtonEvents, ButtonsOfOneFrameAreExclusive) {
+    EventLog log;
+    Frame frame{"frame", nullptr, ""};
+    Frame other{"other", nullptr, ""};
+    OptionButton a{"a", &frame, ""};
+    OptionButton b{"b", &frame, ""};
+    OptionButton alone{"alone", &other, "", true};
+    a.Click = log.record("a");
+    b.Click = log.record("b");
+    a.set_value(true);
+    EXPECT_TRUE(b.click());
+    EXPECT_FALSE(a.value());
+    EXPECT_TRUE(b.value());
+    EXPECT_TRUE(alone.value());
+    EXPECT_EQ(log.events, (std::vector<std::string>{"a", "b"}));
+    b.set_value(true);
+    EXPECT_EQ(log.events.size(), 2u);
+}
 
-    TEST(ComboBoxEvents, AssignedTextRaisesChangeOnly) {
-        EventLog log;
-        ComboBox list{"list", nullptr, "10"};
-        list.Click = log.record("Click");
-        list.Change = log.record("Change");
-        list.set_text("40");
-        list.set_text("40");
-        EXPECT_EQ(log.events, std::vector<std::string>{"Change"});
-        EXPECT_EQ(list.list_index(), -1);
-    }
+TEST(FrameRules, DisabledFrameDisablesEverythingInside) {
+    Frame outer{"outer", nullptr, ""};
+    Frame inner{"inner", &outer, ""};
+    CheckBox box{"box", &inner, ""};
+    ComboBox list{"list", &inner, "1176"};
+    TextBox text{"text", &inner, ""};
+    outer.set_enabled(false);
+    EXPECT_FALSE(box.usable());
+    EXPECT_FALSE(box.click());
+    EXPECT_EQ(box.value(), 0);
+    EXPECT_FALSE(list.type("1"));
+    EXPECT_FALSE(text.click());
+    outer.set_enabled(true);
+    EXPECT_TRUE(box.click());
+    EXPECT_TRUE(list.type("1"));
+}
 
-    TEST(CheckBoxEvents, ClickOnEveryChangeByCodeOrPerson) {
-        EventLog log;
-        CheckBox box{"box", nullptr, "", 0};
-        box.Click = log.record("Click");
-        box.set_value(0);
-        EXPECT_TRUE(log.events.empty());
-        box.set_value(1);
-        box.click();
-        EXPECT_EQ(box.value(), 0);
-        EXPECT_EQ(log.events, (std::vector<std::string>{"Click", "Click"}));
-    }
+TEST(ScrollBarEvents, ArrowsStepWithinTheRange) {
+    int changes = 0;
+    ScrollBar spin{"spin", nullptr, 2, 8, 2, 2};
+    spin.Change = [&] { ++changes; };
+    EXPECT_TRUE(spin.arrow_up());
+    EXPECT_EQ(spin.value(), 2);
+    EXPECT_EQ(changes, 0);
+    spin.arrow_down();
+    spin.arrow_down();
+    spin.arrow_down();
+    spin.arrow_down();
+    EXPECT_EQ(spin.value(), 8);
+    EXPECT_EQ(changes, 3);
+    spin.set_value(8);
+    EXPECT_EQ(changes, 3);
+}
 
-    TEST(OptionButtonEvents, ButtonsOfOneFrameAreExclusive) {
-        EventLog log;
-        Frame frame{"frame", nullptr, ""};
-        Frame other{"other", nullptr, ""};
-        OptionButton a{"a", &frame, ""};
-        OptionButton b{"b", &frame, ""};
-        OptionButton alone{"alone", &other, "", true};
-        a.Click = log.record("a");
-        b.Click = log.record("b");
-        a.set_value(true);
-        EXPECT_TRUE(b.click());
-        EXPECT_FALSE(a.value());
-        EXPECT_TRUE(b.value());
-        EXPECT_TRUE(alone.value());
-        EXPECT_EQ(log.events, (std::vector<std::string>{"a", "b"}));
-        b.set_value(true);
-        EXPECT_EQ(log.events.size(), 2u);
-    }
+TEST(MenuItems, SeparatorsTakeNoClick) {
+    int clicks = 0;
+    MenuItem line{"line", nullptr, "-"};
+    line.Click = [&] { ++clicks; };
+    EXPECT_FALSE(line.click());
+    EXPECT_EQ(clicks, 0);
+}
 
-    TEST(FrameRules, DisabledFrameDisablesEverythingInside) {
-        Frame outer{"outer", nullptr, ""};
-        Frame inner{"inner", &outer, ""};
-        CheckBox box{"box", &inner, ""};
-        ComboBox list{"list", &inner, "1176"};
-        TextBox text{"text", &inner, ""};
-        outer.set_enabled(false);
-        EXPECT_FALSE(box.usable());
-        EXPECT_FALSE(box.click());
-        EXPECT_EQ(box.value(), 0);
-        EXPECT_FALSE(list.type("1"));
-        EXPECT_FALSE(text.click());
-        outer.set_enabled(true);
-        EXPECT_TRUE(box.click());
-        EXPECT_TRUE(list.type("1"));
-    }
-
-    TEST(ScrollBarEvents, ArrowsStepWithinTheRange) {
-        int changes = 0;
-        ScrollBar spin{"spin", nullptr, 2, 8, 2, 2};
-        spin.Change = [&] { ++changes; };
-        EXPECT_TRUE(spin.arrow_up());
-        EXPECT_EQ(spin.value(), 2);
-        EXPECT_EQ(changes, 0);
-        spin.arrow_down();
-        spin.arrow_down();
-        spin.arrow_down();
-        spin.arrow_down();
-        EXPECT_EQ(spin.value(), 8);
-        EXPECT_EQ(changes, 3);
-        spin.set_value(8);
-        EXPECT_EQ(changes, 3);
-    }
-
-    TEST(MenuItems, SeparatorsTakeNoClick) {
-        int clicks = 0;
-        MenuItem line{"line", nullptr, "-"};
-        line.Click = [&] { ++clicks; };
-        EXPECT_FALSE(line.click());
-        EXPECT_EQ(clicks, 0);
-    }
-
-    TEST(TabStripEvents, SelectingATabRaisesClick) {
-        int clicks = 0;
-        TabStrip tabs{"tabs", {{"key1", "one"}, {"key2", "two"}}};
-        tabs.Click = [&] { ++clicks; };
-        EXPECT_TRUE(tabs.select("key2"));
-        EXPECT_EQ(tabs.selected_key(), "key2");
-        EXPECT_FALSE(tabs.select("key9"));
-        EXPECT_EQ(clicks, 1);
-    }
+TEST(TabStripEvents, SelectingATabRaisesClick) {
+    int clicks = 0;
+    TabStrip tabs{"tabs", {{"key1", "one"}, {"key2", "two"}}};
+    tabs.Click = [&] { ++clicks; };
+    EXPECT_TRUE(tabs.select("key2"));
+    EXPECT_EQ(tabs.selected_key(), "key2");
+    EXPECT_FALSE(tabs.select("key9"));
+    EXPECT_EQ(clicks, 1);
+}
 
 }  // namespace
 }  // namespace kv
