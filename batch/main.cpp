@@ -1,10 +1,31 @@
-#include <filesystem>
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 #include "batch/runner.h"
 #include "shell/version_text.h"
+
+namespace {
+
+// The script is opened before the window starts, so that no file the window
+// opens can take the place of a closed standard input.
+int run_script(int fd, const std::string& source) {
+    kv::batch::ScriptInput script(fd, source);
+    kv::batch::Runner runner(std::cout, std::cerr);
+    return runner.run(script);
+}
+
+int cannot_read(const std::string& source) {
+    std::cerr << "cannot read " << source << ": " << std::strerror(errno) << '\n';
+    return kv::batch::kUnreadableLine;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::string_view(argv[1]) == "--compare") {
@@ -23,15 +44,17 @@ int main(int argc, char** argv) {
         std::cout << kv::version_text("kv2841a-batch");
         return kv::batch::kAllRan;
     }
-    kv::batch::Runner runner(std::cout, std::cerr);
     if (argc == 1 || std::string_view(argv[1]) == "-") {
-        return runner.run(std::cin);
+        const std::string source = "the script on standard input";
+        return ::fcntl(STDIN_FILENO, F_GETFD) == -1 ? cannot_read(source)
+                                                    : run_script(STDIN_FILENO, source);
     }
-    std::error_code error;
-    std::ifstream script(argv[1], std::ios::binary);
-    if (!script || std::filesystem::is_directory(argv[1], error)) {
-        std::cerr << "cannot read the script " << argv[1] << '\n';
-        return kv::batch::kUnreadableLine;
+    const std::string source = std::string("the script ") + argv[1];
+    const int fd = ::open(argv[1], O_RDONLY | O_CLOEXEC);
+    if (fd == -1) {
+        return cannot_read(source);
     }
-    return runner.run(script);
+    const int status = run_script(fd, source);
+    ::close(fd);
+    return status;
 }

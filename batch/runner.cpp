@@ -1,9 +1,14 @@
 #include "batch/runner.h"
 
 #include <array>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string_view>
+#include <vector>
+
+#include "batch/control_listing.h"
+#include "batch/name_suggestion.h"
 
 #include "panel/numbers.h"
 #include "panel/text_control.h"
@@ -17,6 +22,10 @@ namespace kv::batch {
 namespace {
 
 constexpr std::string_view kGamePrefix = "MiniGame.";
+// In the listing of "controls": the kind of a tab, and the page of the puzzle
+// window's controls.
+constexpr std::string_view kTabKind = "Tab";
+constexpr std::string_view kGameWindow = "MiniGame";
 
 bool ends_in_blank(const std::string& text) {
     return !text.empty() && (text.back() == ' ' || text.back() == '\t');
@@ -70,6 +79,16 @@ bool is_text(const Control& control) {
     return control.kind() == ControlKind::TextBox || control.kind() == ControlKind::ComboBox;
 }
 
+// "unknown control 'ch1bzz'; did you mean 'ch1bz'?"
+std::string unknown(std::string_view what, const std::string& name,
+                    const std::vector<std::string>& names) {
+    std::string text = "unknown " + std::string(what) + " '" + name + "'";
+    if (const auto meant = nearest_name(name, names)) {
+        text += "; did you mean '" + *meant + "'?";
+    }
+    return text;
+}
+
 std::string why_refused(const Control& control) {
     if (!control.usable()) {
         return control.name() + " is disabled";
@@ -115,22 +134,21 @@ int Runner::compare_files(const std::string& a, const std::string& b) {
     return comparison.registers.empty() ? kAllRan : kSomeRefused;
 }
 
-int Runner::run(std::istream& script) {
-    const std::string text{std::istreambuf_iterator<char>(script),
-                           std::istreambuf_iterator<char>()};
-    if (script.bad()) {
-        err_ << "cannot read the script\n";
-        return kUnreadableLine;
-    }
+int Runner::run(ScriptInput& script) {
     int status = kAllRan;
-    int number = 0;
-    for (const std::string_view line_text : script_lines(text)) {
-        ++number;
-        const auto line = parse_script_line(line_text);
-        if (!line) {
-            continue;
+    std::string text;
+    std::string why;
+    for (int number = 1;; ++number) {
+        const ScriptInput::Read read = script.next(text, why);
+        if (read == ScriptInput::Read::End) {
+            return status;
         }
-        const Result result = perform(*line);
+        if (read == ScriptInput::Read::Unreadable) {
+            err_ << why << '\n';
+            return kUnreadableLine;
+        }
+        const Result result = read == ScriptInput::Read::BadLine ? Result{Outcome::Unreadable, why}
+                                                                 : perform_line(text);
         if (result.outcome == Outcome::Unreadable) {
             err_ << "line " << number << ": " << result.why << '\n';
             return kUnreadableLine;
@@ -140,13 +158,21 @@ int Runner::run(std::istream& script) {
             status = kSomeRefused;
         }
     }
-    return status;
+}
+
+Runner::Result Runner::perform_line(std::string_view text) {
+    const auto line = parse_script_line(text);
+    return line ? perform(*line) : Result{};
 }
 
 Runner::Result Runner::perform(const ScriptLine& line) {
     const Verb* verb = find_verb(line.verb);
     if (verb == nullptr) {
-        return {Outcome::Unreadable, "unknown action '" + line.verb + "'"};
+        std::vector<std::string> actions;
+        for (const Verb& each : verbs()) {
+            actions.emplace_back(each.name);
+        }
+        return {Outcome::Unreadable, unknown("action", line.verb, actions)};
     }
     if (auto problem = shape_problem(*verb, line)) {
         return {Outcome::Unreadable, *problem};
@@ -160,7 +186,7 @@ Runner::Result Runner::perform(const ScriptLine& line) {
         return {Outcome::Refused, line.control + ": the MiniGame window is not open"};
     }
     if (control == nullptr) {
-        return {Outcome::Unreadable, "unknown control '" + line.control + "'"};
+        return {Outcome::Unreadable, unknown("control", line.control, control_names())};
     }
     if (verb->needs_open_window &&
         platform_.window_closed(in_game ? WindowName::MiniGame : WindowName::Kv2841a)) {
@@ -230,13 +256,13 @@ Runner::Result Runner::compare(const ScriptLine& line) {
     if (auto warning = platform_.take_warning()) {
         return {Outcome::Refused, "compare " + line.rest + " failed: " + *warning};
     }
-    return {};
+    return output_written();
 }
 
 Runner::Result Runner::explain(const ScriptLine& /*line*/) {
     Kv2841a& w = app_.window();
     out_ << explanation_text(read_window_list(w), offers_of(w));
-    return {};
+    return output_written();
 }
 
 Runner::Result Runner::pick(const ScriptLine& line, Control& control) {
@@ -270,7 +296,15 @@ Runner::Result Runner::type_into(Control& control, const std::string& text, bool
     bool typed = true;
     std::size_t kept = 0;
     if (paste) {
-        typed = box.replace_text(text);
+        bool taken = false;
+        typed = box.replace_text(text, &taken);
+        if (typed && !taken) {
+            return {Outcome::Refused,
+                    control.name() + (box.discards_keys() ? " discarded the paste"
+                                                          : " refuses a paste holding a TAB, a "
+                                                            "line end or another character "
+                                                            "no key types")};
+        }
     } else if (text.empty()) {
         typed = box.press_backspace();
     } else {
@@ -314,7 +348,7 @@ Runner::Result Runner::arrow(Control& control, bool up) {
 
 Runner::Result Runner::print(const ScriptLine& /*line*/, Control& control) {
     out_ << control.printed_value() << '\n';
-    return {};
+    return output_written();
 }
 
 Runner::Result Runner::dump(const ScriptLine& /*line*/) {
@@ -324,7 +358,60 @@ Runner::Result Runner::dump(const ScriptLine& /*line*/) {
         out_ << "REG" << n << '\t' << box.text() << '\t'
              << (box.back_color() == kHighlight ? '*' : '-') << '\n';
     }
-    return {};
+    return output_written();
+}
+
+// The configuration window's controls, each tab of its tab strip, then the
+// puzzle window's controls while it is open.
+Runner::Result Runner::controls(const ScriptLine& /*line*/) {
+    const Kv2841a& w = app_.window();
+    for (const Control* control : w.controls()) {
+        out_ << control_line(control->name(), kind_name(control->kind()), page_key(w, *control),
+                             control->printed_value())
+             << '\n';
+    }
+    for (const TabStrip::Tab& tab : w.TabStrip1.tabs()) {
+        out_ << control_line(tab.key, kTabKind, tab.key, tab.caption) << '\n';
+    }
+    if (const MiniGame* game = app_.mini_game()) {
+        for (const Control* control : game->controls()) {
+            out_ << control_line(std::string(kGamePrefix) + control->name(),
+                                 kind_name(control->kind()), kGameWindow, control->printed_value())
+                 << '\n';
+        }
+    }
+    return output_written();
+}
+
+// What was written reached the output; a full disk or a closed pipe is a
+// failure of the action, and the run goes on.
+Runner::Result Runner::output_written() {
+    errno = 0;
+    out_.flush();
+    if (out_.good()) {
+        return {};
+    }
+    const int error = errno;
+    out_.clear();
+    return {Outcome::Refused, std::string("cannot write the output: ") +
+                                  (error != 0 ? std::strerror(error) : "the stream failed")};
+}
+
+std::vector<std::string> Runner::control_names() {
+    std::vector<std::string> names;
+    Kv2841a& w = app_.window();
+    for (const Control* control : w.controls()) {
+        names.push_back(control->name());
+    }
+    for (const TabStrip::Tab& tab : w.TabStrip1.tabs()) {
+        names.push_back(tab.key);
+    }
+    if (const MiniGame* game = app_.mini_game()) {
+        for (const Control* control : game->controls()) {
+            names.push_back(std::string(kGamePrefix) + control->name());
+        }
+    }
+    return names;
 }
 
 Control* Runner::lookup(const std::string& name, bool& in_game) {

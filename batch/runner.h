@@ -1,12 +1,13 @@
 #pragma once
 
-#include <istream>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/batch_platform.h"
+#include "batch/script_input.h"
 #include "batch/script_line.h"
 #include "window/application.h"
 
@@ -25,7 +26,7 @@ class Runner final {
 public:
     Runner(std::ostream& out, std::ostream& err);
 
-    int run(std::istream& script);
+    int run(ScriptInput& script);
 
     // Compares two register list files as opening reads them: a line "REGn A B"
     // for each register whose words differ, its fields and settings after it.
@@ -65,12 +66,17 @@ public:
     [[nodiscard]] static std::span<const Verb> verbs();
 
 private:
+    Result perform_line(std::string_view text);
     Result perform(const ScriptLine& line);
     Result save(const ScriptLine& line);
     Result open(const ScriptLine& line);
     Result dump(const ScriptLine& line);
     Result compare(const ScriptLine& line);
     Result explain(const ScriptLine& line);
+    Result controls(const ScriptLine& line);
+    Result output_written();
+    // Every name a script may give a control, in the order "controls" lists them.
+    std::vector<std::string> control_names();
     Result pick(const ScriptLine& line, Control& control);
     Result type(const ScriptLine& line, Control& control);
     Result paste(const ScriptLine& line, Control& control);

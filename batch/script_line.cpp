@@ -44,18 +44,4 @@ std::optional<ScriptLine> parse_script_line(std::string_view line) {
     return parsed;
 }
 
-std::vector<std::string_view> script_lines(std::string_view script) {
-    std::vector<std::string_view> lines;
-    while (!script.empty()) {
-        const std::size_t end = script.find_first_of("\r\n");
-        lines.push_back(script.substr(0, end));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        const bool cr_lf = script.compare(end, 2, "\r\n") == 0;
-        script.remove_prefix(end + (cr_lf ? 2 : 1));
-    }
-    return lines;
-}
-
 }  // namespace kv::batch

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kv::batch {
 
@@ -23,8 +22,5 @@ struct ScriptLine {
 
 // The action of a line, or nothing for a blank line or a comment ("# ...").
 [[nodiscard]] std::optional<ScriptLine> parse_script_line(std::string_view line);
-
-// The lines of a script: CR, LF and CR LF each end a line.
-[[nodiscard]] std::vector<std::string_view> script_lines(std::string_view script);
 
 }  // namespace kv::batch

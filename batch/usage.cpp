@@ -24,13 +24,18 @@ reads them) and writes a line "REGn WORD-A WORD-B" for each register whose
 words differ, followed by the fields and settings that differ on indented
 lines; its exit status is 0 when all 44 words are equal, 1 when some differ
 and 2 when a file cannot be read (the reason on standard error).
+An unknown action or control is told with the name it most likely meant:
+"unknown control 'ch1bzz'; did you mean 'ch1bz'?".
 Exit status:
   0  every action ran
   1  some action was refused or failed: disabled, locked or not open, a type
-     whose every key was discarded, a save that wrote nothing (the run goes on)
+     whose every key was discarded, a paste refused or discarded,
+     a save that wrote nothing, output that cannot be written (a full disk);
+     the run goes on
   2  a line could not be read: unknown action or control, extra words, a
-     missing control, item or file name; or the script cannot be read (the
-     run stops there)
+     missing control, item or file name, a line over 1 MiB or holding a NUL
+     byte; or the script cannot be read (missing, a folder, standard input
+     closed); the run stops there
 )";
 
 // The help of an action: its line's shape, then its help in a column, each

@@ -34,6 +34,9 @@ std::span<const Runner::Verb> Runner::verbs() {
          "write the control's text or value"},
         {"dump", Shape::Nothing, nullptr, &Runner::dump, false, "dump",
          "write REGn, TAB, word, TAB, * (marked) or - for all 44"},
+        {"controls", Shape::Nothing, nullptr, &Runner::controls, false, "controls",
+         "write every control, one a line: name as scripts write it,\n"
+         "TAB, kind, TAB, page (tab key, - for none), TAB, value"},
     };
     return kVerbs;
 }

@@ -121,16 +121,21 @@ int kept_digits(const std::string& text) {
 }
 
 // Rounded to `digits` significant digits, a number moves by at most half a
-// unit of its last digit kept. Beyond 1E+308 the rounded text may name a
-// number above the largest double, which reads as infinity; no box of the
-// program shows such a number.
+// unit of its last digit kept, and reading that text back rounds it once more
+// to a double, by at most one unit in the double's last place.
+// -1.006586294280115e+87 -> "-1.00658629428012E+87", which reads back a
+// fraction of that unit beyond the decimal half unit. Beyond 1E+308 the
+// rounded text may name a number above the largest double, which reads as
+// infinity; no box of the program shows such a number.
 void expect_reads_back(const std::string& text, double value, const char* rule) {
     if (std::fabs(value) > 1e308) {
         return;
     }
     const int digits = std::max(kept_digits(text), 1);
     const double back = text_value(text);
-    const double bound = 0.5000001 * std::pow(10.0, 1 - digits) * std::fabs(value) +
+    const double reading_unit =
+        std::nextafter(std::fabs(back), std::numeric_limits<double>::infinity()) - std::fabs(back);
+    const double bound = 0.5000001 * std::pow(10.0, 1 - digits) * std::fabs(value) + reading_unit +
                          std::numeric_limits<double>::denorm_min();
     if (!(std::fabs(back - value) <= bound) ||
         (value != 0 && std::signbit(back) != std::signbit(value)) ||

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for the KV2841A register tool, builds it, and then
-# opens the window (run), runs every test (test) or makes the Debian package in
-# build/ (package).
+# opens the window (run), runs every test and every fuzz target briefly (test)
+# or makes the Debian package in build/ (package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
           libbenchmark-dev fonts-wqy-microhei python3-fonttools xvfb xauth xdotool
           librsvg2-bin help2man dpkg-dev lintian desktop-file-utils appstream x11-utils
-          qt6-translations-l10n acl)
+          qt6-translations-l10n acl clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -48,6 +48,8 @@ case "${1:-}" in
         build
         QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
         sanitized_test
+        # Every fuzz target for 10 s from its seeds: a finding fails the run.
+        bash fuzz/run.sh 10
         ;;
     package)
         install_missing

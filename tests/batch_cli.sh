@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The batch tool as a pipeline runs it: a script that cannot be read (a folder,
-# a missing file) stops with exit status 2 and says so.
+# a missing file, a closed standard input) or an endless line stops with exit
+# status 2 and says so; output that cannot be written (a full disk) is a
+# failure, exit status 1.
 #
 #   batch_cli.sh PATH/TO/kv2841a-batch
 set -uo pipefail
@@ -43,4 +45,15 @@ printf 'save no %s\n' "$work/start.txt" | "$batch" >/dev/null 2>&1
 printf 'not a list\n' >"$work/bad.txt"
 expect_status 2 "a file that is no register list" "$batch" --compare "$work/a.txt" "$work/bad.txt"
 grep -q "bad.txt" "$work/err" || { echo "FAIL: the bad file is not named" >&2; failed=1; }
+expect_status 2 "a closed standard input" "$batch" <&-
+expect_status 2 "an endless line" timeout 60 "$batch" < <(tr '\0' x </dev/zero)
+expect_status 2 "an endless script" timeout 60 "$batch" < <(yes 'jump fbA')
+printf 'dump\nprint fbA\n' >"$work/dump.kvs"
+"$batch" "$work/dump.kvs" >/dev/full 2>"$work/err"
+status=$?
+if [ "$status" -ne 1 ] || ! grep -q "line 1: refused: cannot write the output: No space left" "$work/err"; then
+    echo "FAIL: dump to a full disk: exit status $status" >&2
+    cat "$work/err" >&2
+    failed=1
+fi
 exit "$failed"

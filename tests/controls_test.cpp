@@ -209,6 +209,63 @@ TEST(ViewUpdateBatchRule, ViewsRefreshOnceWhenTheOutermostBatchEnds) {
     EXPECT_EQ(seen, (std::vector<std::string>{"view 40", "change 40"}));
 }
 
+// What no key types: a paste holding it is refused whole, and typing it key by
+// key types only the rest. Row: the text, and what typing it leaves.
+struct Untypeable {
+    const char* name;
+    std::string text;
+    std::string typed;
+};
+
+const Untypeable kUntypeable[] = {
+    {"Tab", "FFF00\t011D5", "FFF00011D5"},
+    {"LineEnd", "FFF00\r\n", "FFF00"},
+    {"Nul",
+     std::string("12\0"
+                 "3",
+                 4),
+     "123"},
+    {"Escape", "\x1b[0m", "[0m"},
+    {"Delete", "\x7f", "old"},
+    {"NextLineC1",
+     "A\xC2\x85"
+     "B",
+     "AB"},
+    {"ByteOrderMark",
+     "\xEF\xBB\xBF"
+     "ABCDE",
+     "ABCDE"},
+};
+
+class UntypeableText : public ::testing::TestWithParam<Untypeable> {};
+
+TEST_P(UntypeableText, IsRefusedAsAPasteAndSkippedAsKeys) {
+    const Untypeable& row = GetParam();
+    EventLog log;
+    TextBox box{"box", nullptr, "old"};
+    box.Change = log.record("Change");
+    bool taken = true;
+    EXPECT_TRUE(box.replace_text(row.text, &taken));
+    EXPECT_FALSE(taken);
+    EXPECT_EQ(box.text(), "old");
+    EXPECT_TRUE(log.events.empty());
+    box.select_all();
+    EXPECT_TRUE(box.type(row.text));
+    EXPECT_EQ(box.text(), row.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, UntypeableText, ::testing::ValuesIn(kUntypeable),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(TextBoxEvents, PasteDiscardedByKeyPressIsNotTaken) {
+    TextBox box{"box", nullptr, "25"};
+    box.KeyPress = discard_keystroke;
+    bool taken = true;
+    EXPECT_TRUE(box.replace_text("40", &taken));
+    EXPECT_FALSE(taken);
+    EXPECT_EQ(box.text(), "25");
+}
+
 TEST(ComboBoxEvents, PickRaisesClickOnlyAlsoForTheSameItem) {
     EventLog log;
     ComboBox list{"list", nullptr, "10"};

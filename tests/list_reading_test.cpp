@@ -134,8 +134,10 @@ std::vector<BadRow> bad_rows() {
     const std::string c = c_list(words);
     const std::string no = no_list(words);
     const std::string spi = spi_list(words);
-    const std::string not_a_list = "不是寄存器列表文件（SPI列表、.C列表或No.列表）";
+    const std::string not_a_list = "无法作为寄存器列表打开";
     const std::string unprintable = "含有不可打印的字符";
+    const std::string lone_cr = "行尾只有回车符（CR），应为LF或CR LF";
+    const std::string tab_in_text = "寄存器字中含有TAB";
     return {
         {"Empty", "", 0, not_a_list},
         {"OnlyBlankLines", "\r\n  \n", 0, not_a_list},
@@ -152,14 +154,20 @@ std::vector<BadRow> bad_rows() {
          "不是.C列表的一行"},
         {"NoOutOfOrder", replaced(no, "Reg9\t", "Reg09\t"), 10, "寄存器编号应为Reg9"},
         {"NoLineWithoutTab", replaced(no, "Reg9\t", "Reg9 "), 10, "不是No.列表的一行"},
-        {"NoTabInsideText", replaced(no, "Reg9\t55700", "Reg9\t55\t700"), 10, unprintable},
+        {"NoTabInsideText", replaced(no, "Reg9\t55700", "Reg9\t55\t700"), 10, tab_in_text},
+        {"NoDoubledTab", replaced(no, "Reg9\t", "Reg9\t\t"), 10, "Reg编号后有多于一个TAB"},
+        {"CTabInsideText", c_list(with(words, 5, "\tAB")), 6, tab_in_text},
         {"ControlCharacter",
          replaced(no, "Reg2\t32178",
                   "Reg2\t32\x01"
                   "178"),
          3, unprintable},
         {"BrokenUtf8", replaced(c, "0x03,0x02,", "0x03,0x0\xE4,"), 4, unprintable},
-        {"LoneCarriageReturn", replaced(no, "Reg4\t0FB00\r\n", "Reg4\t0FB00\r"), 5, unprintable},
+        {"LoneCarriageReturn", replaced(no, "Reg4\t0FB00\r\n", "Reg4\t0FB00\r"), 5, lone_cr},
+        {"CarriageReturnLineEnds", replaced(c, "\r\n", "\r"), 1, lone_cr},
+        {"TwoByteOrderMarks", "\xEF\xBB\xBF\xEF\xBB\xBF" + spi, 1, "多余的字节顺序标记（BOM）"},
+        {"ByteOrderMarkInsideText", replaced(no, "Reg7\t", "Reg7\t\xEF\xBB\xBF"), 8,
+         "多余的字节顺序标记（BOM）"},
         {"NulInSpi",
          replaced(spi, "32178",
                   std::string("321\0"

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "panel/kv2841a.h"
@@ -84,8 +86,7 @@ std::vector<BadInput> bad_inputs() {
     std::string control = no_list(words);
     control.replace(control.find("FFFFD"), 1, "\x1b");
     return {
-        {"NoLayout", "registers: FFF00 011D5\n", "",
-         "不是寄存器列表文件（SPI列表、.C列表或No.列表）"},
+        {"NoLayout", "registers: FFF00 011D5\n", "", "无法作为寄存器列表打开"},
         {"FewerRegisters", spi_list(std::vector<std::string>(words.begin(), words.end() - 1)), "",
          "只有43个寄存器，应为44个"},
         {"MoreRegisters", no_list(words) + "Reg44\t00000\r\n", "", "第45行：寄存器多于44个"},
@@ -108,13 +109,16 @@ TEST_P(OpenBadInput, IsToldAndChangesNothing) {
     if (!bad.read_failure.empty()) {
         platform.read_failure = bad.read_failure;
     }
+    platform.dialog_answers = {"/boards/a/saved.txt", "/work/regs.txt"};
+    ASSERT_TRUE(w.save_reg_list.click());
     const std::string before = window_state(w, module);
-    platform.dialog_answers = {"/work/regs.txt"};
+    const CommonDialog dialog_before = w.CommonDialog1;
     ASSERT_TRUE(w.open_file.click());
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].title, "警告");
     EXPECT_EQ(platform.messages[0].text, "/work/regs.txt\n文件打开失败：" + bad.message);
     EXPECT_EQ(window_state(w, module), before);
+    EXPECT_EQ(w.CommonDialog1, dialog_before) << "the save dialog's name and folder";
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, OpenBadInput, ::testing::ValuesIn(bad_inputs()),
@@ -190,6 +194,150 @@ TEST_F(OpenChanged, NoListWithItsCarriageReturnsRemoved) {
     EXPECT_EQ(opened_and_saved(edited, SaveTipList_Click), no_list(texts));
 }
 
+// Files whose words no setting fully gives: the crystal is the one every word
+// that tells it agrees with, and the registers named are exactly those whose
+// file text differs from the word of the settings the window ends with,
+// whatever the opening window held before.
+struct PartlyExplained {
+    const char* name;
+    std::function<void(Kv2841a&)> saved_from;  // the window that saved the file, from its start
+    std::vector<std::pair<int, std::string>> typed;    // texts typed into the saved registers
+    std::function<void(Kv2841a&, Module&)> opened_in;  // the window that opens it, from its start
+    std::string crystal;
+    std::string ch1bz;
+    std::vector<int> named;
+};
+
+void unlock_and_type(Kv2841a& w, Module& m, int n, const std::string& text) {
+    m.RegsUnlocked = 1;
+    TextBox& box = w.Text1[static_cast<std::size_t>(n)];
+    ASSERT_TRUE(box.click());
+    box.select_all();
+    ASSERT_TRUE(box.type(text));
+}
+
+void pick_crystal(Kv2841a& w, const std::string& mhz) {
+    ASSERT_TRUE(w.Freq_ck.click());
+    ASSERT_TRUE(w.crylist.pick(mhz));
+}
+
+void switch_digital_output_on(Kv2841a& w) {
+    ASSERT_TRUE(w.ADC_ck.click());
+    ASSERT_TRUE(w.DCout.click());
+}
+
+const auto kAsStarted = [](Kv2841a&, Module&) {};
+
+std::vector<PartlyExplained> partly_explained() {
+    return {
+        {"Reg3NoLoGivesAt40",
+         [](Kv2841a& w) { pick_crystal(w, "40"); },
+         {{3, "FFFFF"}},
+         kAsStarted,
+         "40",
+         "1176",
+         {3}},
+        {"Reg1AndReg3NoSettingGivesAt40",
+         [](Kv2841a& w) { pick_crystal(w, "40"); },
+         {{1, "00000"}, {3, "FFFFF"}},
+         kAsStarted,
+         "40",
+         "1176",
+         {1, 3}},
+        {"Reg2OfAnotherCrystalAt16.368",
+         [](Kv2841a& w) { pick_crystal(w, "16.368"); },
+         {{2, "32178"}},
+         kAsStarted,
+         "16.368",
+         "1176",
+         {2}},
+        {"NarrowReg18BesideWideReg1",
+         [](Kv2841a& w) { ASSERT_TRUE(w.Combo1.pick("40")); },
+         {{18, "7C030"}},
+         kAsStarted,
+         "25",
+         "1176",
+         {18}},
+        {"Reg3StartWordBesideIntegerN",
+         [](Kv2841a& w) {
+             ASSERT_TRUE(w.Freq_ck.click());
+             w.ch1bz.select_all();
+             ASSERT_TRUE(w.ch1bz.type("1175"));
+         },
+         {{3, "28F5C"}},
+         kAsStarted,
+         "25",
+         "1175",
+         {3}},
+        {"StaleManualEntryWhereReg1FitsNoCrystal",
+         [](Kv2841a& w) { switch_digital_output_on(w); },
+         {{1, "00000"}},
+         [](Kv2841a& w, Module& m) {
+             switch_digital_output_on(w);
+             unlock_and_type(w, m, 8, "12345");
+         },
+         "25",
+         "1176",
+         {1}},
+        {"StaleManualEntryOfARegisterNoSettingWrites",
+         [](Kv2841a&) {},
+         {},
+         [](Kv2841a& w, Module& m) { unlock_and_type(w, m, 30, "abc"); },
+         "25",
+         "1176",
+         {}},
+    };
+}
+
+// The registers the box "提示" names as written from the file.
+std::vector<int> named_registers(const std::vector<Message>& messages) {
+    const std::string lead = "以下寄存器无法由面板设置得到，已按文件写入：";
+    std::vector<int> named;
+    for (const Message& message : messages) {
+        const std::size_t at = message.text.find(lead);
+        if (at == std::string::npos) {
+            continue;
+        }
+        std::string names = message.text.substr(at + lead.size());
+        names = names.substr(0, names.find('\n'));
+        for (std::size_t reg = names.find("REG"); reg != std::string::npos;
+             reg = names.find("REG", reg + 3)) {
+            named.push_back(std::stoi(names.substr(reg + 3)));
+        }
+    }
+    return named;
+}
+
+class OpenPartlyExplained : public Open, public ::testing::WithParamInterface<PartlyExplained> {};
+
+TEST_P(OpenPartlyExplained, TakesTheCrystalOfEveryTellingWordAndNamesWhatDiffers) {
+    const PartlyExplained& row = GetParam();
+    row.saved_from(w);
+    std::vector<std::string> texts = register_texts(w);
+    for (const auto& [n, text] : row.typed) {
+        texts[static_cast<std::size_t>(n)] = text;
+    }
+    FakePlatform p;
+    Module m;
+    Kv2841aWindow opened(m, p);
+    Form_Load(opened);
+    row.opened_in(opened, m);
+    p.files["regs.txt"] = no_list(texts);
+    p.messages.clear();
+    ASSERT_TRUE(open_register_list(opened, "regs.txt"));
+    EXPECT_EQ(opened.crylist.text(), row.crystal);
+    EXPECT_EQ(opened.ch1bz.text(), row.ch1bz);
+    EXPECT_EQ(named_registers(p.messages), row.named);
+    EXPECT_EQ(register_texts(opened), texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OpenPartlyExplained, ::testing::ValuesIn(partly_explained()),
+                         [](const auto& row) {
+                             std::string name = row.param.name;
+                             std::erase(name, '.');
+                             return name;
+                         });
+
 TEST_F(Open, CrystalsThatFitAlikeAreToldAndTheRoundestLoWins) {
     ASSERT_TRUE(w.Freq_ck.click());
     ASSERT_TRUE(w.crylist.pick("20"));
@@ -205,7 +353,8 @@ TEST_F(Open, CrystalsThatFitAlikeAreToldAndTheRoundestLoWins) {
     EXPECT_EQ(opened.ch2bz.text(), "1575.42");
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].title, "提示");
-    EXPECT_EQ(platform.messages[0].text, "符合的晶振：19.2、20 MHz，已选20 MHz");
+    EXPECT_EQ(platform.messages[0].text,
+              "晶振19.2、20 MHz得出相同的寄存器值，已选20 MHz；显示的本振频率按20 MHz晶振计算");
 }
 
 TEST_F(Open, RegistersNoSettingGivesAreWrittenAndTold) {
@@ -220,7 +369,8 @@ TEST_F(Open, RegistersNoSettingGivesAreWrittenAndTold) {
     EXPECT_EQ(reg(30), "abc");
     EXPECT_EQ(marked_registers(), (std::vector<int>{2, 13, 19, 30}));
     ASSERT_EQ(platform.messages.size(), 1U);
-    EXPECT_EQ(platform.messages[0].text, "没有设置能得出的寄存器，已直接写入：REG2、REG13、REG30");
+    EXPECT_EQ(platform.messages[0].text,
+              "以下寄存器无法由面板设置得到，已按文件写入：REG2、REG13、REG30");
 }
 
 TEST_F(Open, CutCListWordsAreTold) {
@@ -231,7 +381,7 @@ TEST_F(Open, CutCListWordsAreTold) {
     EXPECT_EQ(reg(7), "lo 11");
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].text,
-              "没有设置能得出的寄存器，已直接写入：REG7\n.C列表中可能被截短的寄存器：REG7");
+              "以下寄存器无法由面板设置得到，已按文件写入：REG7\n.C列表中可能被截短的寄存器：REG7");
 }
 
 }  // namespace

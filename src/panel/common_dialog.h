@@ -12,6 +12,8 @@ struct CommonDialog {
     std::string filter;  // "description|pattern"
     std::string file_name;
     std::string init_dir;  // the folder an open dialog starts in; empty: the dialog's own
+
+    bool operator==(const CommonDialog&) const = default;
 };
 
 }  // namespace kv

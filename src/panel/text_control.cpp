@@ -86,8 +86,14 @@ bool TextControl::raise_key_press(int& key_ascii) {
 }
 
 bool TextControl::type(std::string_view characters, std::size_t* keys_kept) {
+    if (!accepts_typing()) {
+        return false;
+    }
     const PersonEdit edit(editing_);
     for (char32_t c : to_utf32(characters)) {
+        if (!is_typeable(c)) {
+            continue;
+        }
         int key = static_cast<int>(c);
         if (!raise_key_press(key)) {
             return false;
@@ -123,18 +129,22 @@ bool TextControl::press_backspace() {
     return true;
 }
 
-bool TextControl::replace_text(std::string_view text) {
+bool TextControl::replace_text(std::string_view text, bool* taken) {
     const PersonEdit edit(editing_);
     int key = kPaste;
     if (!raise_key_press(key)) {
         return false;
     }
-    if (key == 0) {
-        return true;
+    const std::u32string pasted = to_utf32(text);
+    const bool typeable = std::all_of(pasted.begin(), pasted.end(), is_typeable);
+    if (taken != nullptr) {
+        *taken = key != 0 && typeable;
     }
-    std::u32string full = to_utf32(cut_to_limit(std::string(text)));
-    const std::size_t caret = full.size();
-    store(std::move(full), caret);
+    if (key != 0 && typeable) {
+        std::u32string full = to_utf32(cut_to_limit(std::string(text)));
+        const std::size_t caret = full.size();
+        store(std::move(full), caret);
+    }
     return true;
 }
 

@@ -45,13 +45,16 @@ public:
 
     // The person's actions. Each returns false, and changes nothing, when the
     // window would not let the person type here (disabled, locked). Typing
-    // counts in keys_kept the keys no KeyPress handler discarded.
+    // counts in keys_kept the keys no KeyPress handler discarded. A character
+    // no key types (a control character: Tab moves the focus, Return types
+    // nothing; the invisible byte-order mark) is no keystroke and is skipped.
     bool type(std::string_view characters, std::size_t* keys_kept = nullptr);
     bool press_backspace();
     // One edit that replaces the whole text, as a paste over a full selection.
     // The paste arrives as the keystroke Ctrl+V first, so a KeyPress handler
-    // that discards every key refuses pastes too.
-    bool replace_text(std::string_view text);
+    // that discards every key discards pastes too; a text holding a character
+    // no key types is refused whole. taken tells whether the text went in.
+    bool replace_text(std::string_view text, bool* taken = nullptr);
     // The keystroke as the window hands it over before editing; false when refused.
     bool raise_key_press(int& key_ascii);
 

@@ -20,16 +20,9 @@ char upper(char c) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 }
 
-// C0 and C1 control characters and DEL; TAB is the files' own separator.
+// TAB is the files' own separator.
 bool is_control(char32_t c) {
-    return (c < 0x20 && c != '\t') || (c >= 0x7F && c <= 0x9F);
-}
-
-// A line is printable when it is valid UTF-8 (decoding and encoding it again
-// gives the same bytes) and holds no control character.
-bool printable(std::string_view line) {
-    const std::u32string text = to_utf32(line);
-    return to_utf8(text) == line && std::none_of(text.begin(), text.end(), is_control);
+    return c != '\t' && is_control_character(c);
 }
 
 std::string_view without_cr(std::string_view line) {
@@ -133,21 +126,22 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
     }
 }
 
-int first_unprintable_line(std::string_view bytes) {
-    const std::vector<std::string_view> lines = split(bytes, '\n');
-    for (std::size_t n = 0; n < lines.size(); ++n) {
-        if (!printable(without_cr(lines[n]))) {
-            return static_cast<int>(n) + 1;
-        }
+// Valid UTF-8 is what decoding and encoding again gives back unchanged.
+bool is_printable(std::string_view line) {
+    const std::u32string text = to_utf32(line);
+    return to_utf8(text) == line && std::none_of(text.begin(), text.end(), is_control);
+}
+
+std::vector<std::string_view> numbered_lines(std::string_view bytes) {
+    std::vector<std::string_view> lines = split(bytes, '\n');
+    for (std::string_view& line : lines) {
+        line = without_cr(line);
     }
-    return 0;
+    return lines;
 }
 
 std::vector<std::string_view> text_lines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    for (std::string_view line : split(bytes, '\n')) {
-        lines.push_back(without_cr(line));
-    }
+    std::vector<std::string_view> lines = numbered_lines(bytes);
     while (!lines.empty() && is_spaces_and_tabs(lines.back())) {
         lines.pop_back();
     }

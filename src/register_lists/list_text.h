@@ -30,13 +30,16 @@ namespace kv {
 [[nodiscard]] bool starts_with_no_case(std::string_view text, std::string_view prefix);
 [[nodiscard]] std::vector<std::string_view> split(std::string_view text, char separator);
 
-// The line (from 1) of the first byte that is no printable text: a control
-// character other than TAB and the line ends LF and CR LF, or a byte that
-// starts no valid UTF-8 character; 0 when every byte is printable.
-[[nodiscard]] int first_unprintable_line(std::string_view bytes);
+// True for a line (without its line end) of printable text: valid UTF-8 and
+// no control character but TAB.
+[[nodiscard]] bool is_printable(std::string_view line);
 
-// The lines of a text without their line ends (LF or CR LF); a final line end
-// and blank lines at the end are no lines.
+// The lines of a text as they are numbered, each without its line end (LF or
+// CR LF); a CR not followed by LF stays in its line.
+[[nodiscard]] std::vector<std::string_view> numbered_lines(std::string_view bytes);
+
+// The lines that hold the text: as above, but a final line end and blank
+// lines at the end are no lines.
 [[nodiscard]] std::vector<std::string_view> text_lines(std::string_view bytes);
 
 // The text a C list line carries after its index item, "0x0" + character 1,

@@ -53,6 +53,13 @@ std::string decimal_text(long long m, int decimals) {
 
 }  // namespace
 
+bool channel1_integer_word_fits(std::uint32_t integer_word, int pre_divider) {
+    LoDivider divider;
+    divider.integer = static_cast<int>((integer_word >> kReg2At.integer) & (kLoIntegerLimit - 1));
+    divider.integer_n = ((integer_word >> kReg2At.integer_n) & 1) != 0;
+    return channel1_lo_word(divider, pre_divider) == integer_word;
+}
+
 // With each further decimal the texts nearest the frequency are tried, the
 // nearest first; a text ending in 0 was tried with one decimal less.
 std::optional<std::string> lo_text(int channel, std::uint32_t integer_word,

@@ -60,11 +60,14 @@ bool open_register_list(Kv2841a& w, const std::string& path) {
     return true;
 }
 
+// The open dialog is shown as a copy of the window's dialog object: only a
+// file opened becomes the name the next save offers, and a file refused or a
+// dialog cancelled leaves the save dialog's name and folder as they were.
 void open_file_Click(Kv2841a& w) {
-    prepare_open_dialog(w.CommonDialog1);
-    if (w.platform().show_open_dialog(w.CommonDialog1) &&
-        !is_spaces_and_tabs(w.CommonDialog1.file_name)) {
-        open_register_list(w, w.CommonDialog1.file_name);
+    CommonDialog dialog = w.CommonDialog1;
+    prepare_open_dialog(dialog);
+    if (w.platform().show_open_dialog(dialog) && !is_spaces_and_tabs(dialog.file_name)) {
+        open_register_list(w, dialog.file_name);
     }
     w.SetFocus(w.FocusSeter);
 }

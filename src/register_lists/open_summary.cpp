@@ -29,12 +29,12 @@ std::string joined(const std::vector<std::string>& items) {
 std::string open_summary(const OpenReport& report) {
     std::vector<std::string> lines;
     if (!report.unexplained.empty()) {
-        lines.push_back("没有设置能得出的寄存器，已直接写入：" +
+        lines.push_back("以下寄存器无法由面板设置得到，已按文件写入：" +
                         register_names(report.unexplained));
     }
-    if (!report.crystal_chosen.empty()) {
-        lines.push_back("符合的晶振：" + joined(report.crystals_fitted) + " MHz，已选" +
-                        report.crystal_chosen + " MHz");
+    if (const std::string& chosen = report.crystal_chosen; !chosen.empty()) {
+        lines.push_back("晶振" + joined(report.crystals_fitted) + " MHz得出相同的寄存器值，已选" +
+                        chosen + " MHz；显示的本振频率按" + chosen + " MHz晶振计算");
     }
     if (!report.cut.empty()) {
         lines.push_back(".C列表中可能被截短的寄存器：" + register_names(report.cut));

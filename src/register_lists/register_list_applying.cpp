@@ -59,16 +59,18 @@ void apply_clock(Kv2841a& w, const DecodedSettings& s) {
     }
 }
 
-// As picks from the lists: each bandwidth and gain list's pick handler runs.
+// As picks from the lists. Every bandwidth and gain list's pick handler runs,
+// also where the file leaves the window's setting, so that each produced
+// register holds the word of the settings the window ends with.
 void apply_lists(Kv2841a& w, const DecodedSettings& s) {
     if (s.bandwidths) {
         w.Combo1.set_text((*s.bandwidths)[0]);
         w.Combo2.set_text((*s.bandwidths)[1]);
         w.Combo3.set_text((*s.bandwidths)[2]);
-        w.Combo1.Click();
-        w.Combo2.Click();
-        w.Combo3.Click();
     }
+    w.Combo1.Click();
+    w.Combo2.Click();
+    w.Combo3.Click();
     if (s.ifa_switch) {
         w.CH1_IFA_SW.set_value(*s.ifa_switch ? 1 : 0);
     }
@@ -82,25 +84,34 @@ void apply_lists(Kv2841a& w, const DecodedSettings& s) {
             (w.*c.front_end_gain).set_text(gains->front_end);
             (w.*c.agc_gain).set_text(gains->agc);
             (w.*c.ifa_gain).set_text(gains->ifa);
-            (w.*c.front_end_gain).Click();
+        }
+        (w.*c.front_end_gain).Click();
+    }
+}
+
+// Every register starts from its default word, which is what the settings
+// give for a register no setting writes; a text left by a person's typing
+// before the opening is gone.
+void write_default_words(Kv2841a& w) {
+    for (int n = 0; n < kRegisterCount; ++n) {
+        TextBox& box = w.register_box(n);
+        if (box.text() != default_word(n)) {
+            box.set_text(std::string(default_word(n)));
         }
     }
 }
 
-// Writes every register text the settings did not bring to the file's text.
-// A text that is neither what the settings gave nor the register's default
-// word is one no setting explains.
+// Each register now holds the word the chosen settings give. Where the file's
+// text differs, no setting explains it: the register gets the file's text as a
+// manual entry would, and is named.
 void write_remaining(Kv2841a& w, const RegisterListFile& file, OpenReport& report) {
     for (int n = 0; n < kRegisterCount; ++n) {
         TextBox& box = w.register_box(n);
         const std::string& text = file.texts[static_cast<std::size_t>(n)];
-        if (box.text() == text) {
-            continue;
-        }
-        if (text != default_word(n)) {
+        if (box.text() != text) {
             report.unexplained.push_back(n);
+            box.set_text(text);
         }
-        box.set_text(text);
     }
 }
 
@@ -166,6 +177,7 @@ OpenReport apply_register_list(Kv2841a& w, const RegisterListFile& file) {
     report.cut = file.cut_registers;
     report_crystals(settings, report);
     w.hold_message_boxes(true);
+    write_default_words(w);
     apply_switches(w, settings);
     apply_clock(w, settings);
     apply_lists(w, settings);

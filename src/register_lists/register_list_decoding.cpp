@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 
 #include "bandwidth/bandwidth_word.h"
 #include "gain/gain_words.h"
@@ -160,16 +161,30 @@ std::vector<int> decode_reg1(const FileWords& words, const PanelOffers& offers,
     return crystals;
 }
 
-std::array<std::optional<std::string>, 3> lo_texts(const FileWords& words, int crystal) {
-    const Crystal& row = kCrystals[static_cast<std::size_t>(crystal - 1)];
-    std::array<std::optional<std::string>, 3> texts;
-    for (std::size_t n = 0; n < kChannels.size(); ++n) {
-        const auto integer = word(words, kChannels[n].integer_reg);
-        const auto fraction = word(words, kChannels[n].fraction_reg);
-        if (integer && fraction) {
-            texts[n] =
-                lo_text(static_cast<int>(n) + 1, *integer, *fraction, row.mhz, row.pre_divider);
+// A channel's LO from its pair of words, or else from its integer word alone
+// when that word is integer-N: its fraction word can then only be 0, and a
+// fraction word that is not 0 is one no setting gives.
+std::optional<std::string> channel_lo_text(const FileWords& words, int channel,
+                                           const Crystal& row) {
+    const Channel& c = kChannels[static_cast<std::size_t>(channel - 1)];
+    const auto integer = word(words, c.integer_reg);
+    const auto fraction = word(words, c.fraction_reg);
+    if (!integer) {
+        return std::nullopt;
+    }
+    if (fraction) {
+        if (auto text = lo_text(channel, *integer, *fraction, row.mhz, row.pre_divider)) {
+            return text;
         }
+    }
+    return lo_text(channel, *integer, 0, row.mhz, row.pre_divider);
+}
+
+std::array<std::optional<std::string>, 3> lo_texts(const FileWords& words, int crystal) {
+    const Crystal& row = *crystal_of_index(crystal);
+    std::array<std::optional<std::string>, 3> texts;
+    for (int channel = 1; channel <= 3; ++channel) {
+        texts[static_cast<std::size_t>(channel - 1)] = channel_lo_text(words, channel, row);
     }
     return texts;
 }
@@ -182,23 +197,51 @@ std::size_t total_length(const std::array<std::optional<std::string>, 3>& texts)
     return total;
 }
 
-// Among the crystals REG1 allows, those whose pre-divider channel 1's words
-// carry fit; the shortest LO texts win, then the window's crystal, then the
-// first in the list, which offers the crystals from the last row to the first.
-void decode_crystal(const FileWords& words, std::vector<int> allowed, int current,
-                    DecodedSettings& out) {
-    std::sort(allowed.begin(), allowed.end(), std::greater<>());
-    allowed.erase(std::unique(allowed.begin(), allowed.end()), allowed.end());
-    const bool channel1_words =
-        word(words, kChannels[0].integer_reg) && word(words, kChannels[0].fraction_reg);
-    for (const int crystal : allowed) {
-        if (!channel1_words || lo_texts(words, crystal)[0]) {
-            out.crystals_fitted.push_back(crystal);
+// Each word that tells something of the crystal on its own narrows the
+// crystals that may have written the file, the surest first: REG1's crystal
+// fields, REG2's pre-divider bits, channel 1's pair of LO words. A word that
+// fits none of the crystals still possible (typed by hand) tells nothing and
+// is passed over. The crystals in the list's order, which offers them from the
+// last row to the first; empty when no word tells anything.
+std::vector<int> crystals_told(const FileWords& words, const std::vector<int>& reg1_crystals) {
+    std::vector<int> possible;
+    for (int index = static_cast<int>(kCrystals.size()); index >= 1; --index) {
+        possible.push_back(index);
+    }
+    bool told = false;
+    const auto narrow = [&](const auto& fits) {
+        std::vector<int> kept;
+        std::copy_if(possible.begin(), possible.end(), std::back_inserter(kept), fits);
+        if (!kept.empty()) {
+            possible = kept;
+            told = true;
         }
+    };
+    if (!reg1_crystals.empty()) {
+        narrow([&](int crystal) { return std::ranges::count(reg1_crystals, crystal) != 0; });
     }
-    if (out.crystals_fitted.empty()) {
-        out.crystals_fitted = allowed;
+    const auto reg2 = word(words, kChannels[0].integer_reg);
+    const auto reg3 = word(words, kChannels[0].fraction_reg);
+    if (reg2) {
+        narrow([&](int crystal) {
+            return channel1_integer_word_fits(*reg2, crystal_of_index(crystal)->pre_divider);
+        });
     }
+    if (reg2 && reg3) {
+        narrow([&](int crystal) {
+            const Crystal& row = *crystal_of_index(crystal);
+            return lo_text(1, *reg2, *reg3, row.mhz, row.pre_divider).has_value();
+        });
+    }
+    return told ? possible : std::vector<int>{};
+}
+
+// Among the crystals the words allow, the shortest LO texts win, then the
+// window's crystal, then the first in the list's order. When no word tells the
+// crystal, the window keeps its own.
+void decode_crystal(const FileWords& words, const std::vector<int>& reg1_crystals, int current,
+                    DecodedSettings& out) {
+    out.crystals_fitted = crystals_told(words, reg1_crystals);
     std::size_t best = kNoLoText * 4;
     for (const int crystal : out.crystals_fitted) {
         const auto texts = lo_texts(words, crystal);

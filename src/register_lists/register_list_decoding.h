@@ -61,10 +61,14 @@ struct DecodedSettings {
     std::optional<bool> ifa_switch;                           // REG10
 };
 
-// The settings for a file's words. Where the words fit more than one crystal
-// (20 and 19.2 MHz give the same REG1, REG9 and pre-divider), the crystal
-// whose LO frequencies come out shortest in all is chosen, then the crystal
-// the window has now (current_crystal), then the first in the list's order.
+// The settings for a file's words. The crystal is the one every word that
+// tells the crystal on its own agrees with: REG1's crystal fields, REG2's
+// pre-divider bits, channel 1's LO words. Where the words fit more than one
+// crystal (20 and 19.2 MHz give the same REG1, REG9 and pre-divider), the
+// crystal whose LO frequencies come out shortest in all is chosen, then the
+// crystal the window has now (current_crystal), then the first in the list's
+// order. A channel whose two LO words no frequency gives takes its LO from
+// its integer word alone when that word is integer-N.
 [[nodiscard]] DecodedSettings decode_settings(const FileWords& words, const PanelOffers& offers,
                                               int current_crystal);
 
@@ -75,5 +79,11 @@ struct DecodedSettings {
 [[nodiscard]] std::optional<std::string> lo_text(int channel, std::uint32_t integer_word,
                                                  std::uint32_t fraction_word, double crystal_mhz,
                                                  int pre_divider);
+
+// True when channel 1's integer word on its own is one the LO gives at this
+// pre-divider: its constant bits and pre-divider code as the encoder sets
+// them, whatever its I and integer-N flag.
+//   32178 fits pre-divider 2; 2A1D6 fits 4; 221D6 fits 1
+[[nodiscard]] bool channel1_integer_word_fits(std::uint32_t integer_word, int pre_divider);
 
 }  // namespace kv

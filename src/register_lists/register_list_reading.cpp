@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "panel/utf8.h"
 #include "register_lists/list_text.h"
 
 namespace kv {
@@ -12,9 +13,12 @@ namespace kv {
 namespace {
 
 constexpr std::size_t kRegisters = std::tuple_size_v<decltype(RegisterListFile::texts)>;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kNotAList = "不是寄存器列表文件（SPI列表、.C列表或No.列表）";
+constexpr std::string_view kNotAList = "无法作为寄存器列表打开";
 constexpr std::string_view kUnprintable = "含有不可打印的字符";
+constexpr std::string_view kLoneCarriageReturn = "行尾只有回车符（CR），应为LF或CR LF";
+constexpr std::string_view kExtraByteOrderMark = "多余的字节顺序标记（BOM）";
+constexpr std::string_view kDoubledTab = "Reg编号后有多于一个TAB";
+constexpr std::string_view kTabInText = "寄存器字中含有TAB";
 
 // The first line of a C list opens with "0x" and a hex digit, that of a No.
 // list with "Reg" and a decimal digit.
@@ -28,6 +32,37 @@ bool opens_with(std::string_view line, std::string_view prefix, bool hex) {
 
 ListReading failure(int line, std::string_view reason) {
     return {std::nullopt, {line, std::string(reason)}};
+}
+
+// Why a line is no printable text, or "" when it is.
+std::string_view unprintable_reason(std::string_view line) {
+    if (line.find('\r') != std::string_view::npos) {
+        return kLoneCarriageReturn;
+    }
+    if (line.find(kByteOrderMarkUtf8) != std::string_view::npos) {
+        return kExtraByteOrderMark;
+    }
+    return is_printable(line) ? "" : kUnprintable;
+}
+
+// The first line that is no printable text, with the reason; none when every
+// line is printable.
+std::optional<ListReading> unprintable(std::string_view bytes) {
+    const std::vector<std::string_view> lines = numbered_lines(bytes);
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        if (const std::string_view reason = unprintable_reason(lines[n]); !reason.empty()) {
+            return failure(static_cast<int>(n) + 1, reason);
+        }
+    }
+    return std::nullopt;
+}
+
+// A TAB only separates; a text read from a line never holds one.
+std::optional<ListReading> tab_in_text(const std::string& text, int line, std::string_view reason) {
+    if (text.find('\t') == std::string::npos) {
+        return std::nullopt;
+    }
+    return failure(line, reason);
 }
 
 ListReading too_few(std::size_t count) {
@@ -72,8 +107,9 @@ ListReading read_no_line(std::string_view line, std::size_t n, RegisterListFile&
     }
     const std::string_view text = line.substr(tab + 1);
     const std::string taken = register_text(text);
-    if (taken.find('\t') != std::string::npos) {
-        return failure(number, kUnprintable);
+    if (auto problem =
+            tab_in_text(taken, number, text.starts_with('\t') ? kDoubledTab : kTabInText)) {
+        return *problem;
     }
     file.texts[n] = taken;
     return {};
@@ -95,6 +131,9 @@ ListReading read_c_line(std::string_view line, std::size_t n, RegisterListFile& 
         return failure(number, "不是.C列表的一行");
     }
     file.texts[n] = register_text(pieces->text);
+    if (auto problem = tab_in_text(file.texts[n], number, kTabInText)) {
+        return *problem;
+    }
     if (pieces->full && !is_word(pieces->text)) {
         file.cut_registers.push_back(static_cast<int>(n));
     }
@@ -124,11 +163,11 @@ ListReading read_lines(const std::vector<std::string_view>& lines, ListLayout la
 }  // namespace
 
 ListReading read_register_list(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) {
-        bytes.remove_prefix(kByteOrderMark.size());
+    if (bytes.starts_with(kByteOrderMarkUtf8)) {
+        bytes.remove_prefix(kByteOrderMarkUtf8.size());
     }
-    if (const int line = first_unprintable_line(bytes); line != 0) {
-        return failure(line, kUnprintable);
+    if (auto problem = unprintable(bytes)) {
+        return *problem;
     }
     const std::vector<std::string_view> lines = text_lines(bytes);
     if (lines.empty()) {

@@ -42,8 +42,11 @@ struct ListReading {
 // What editors and version control do to such files is accepted: LF or CR LF,
 // a final line end added or missing, blank lines at the end, blanks after the
 // last item of a line (and the SPI list's final TAB removed), a UTF-8 byte-order
-// mark, hex digits and "0x" in lower case. Bytes that are no printable text (a
-// control character, a broken UTF-8 sequence) are refused.
+// mark, hex digits and "0x" in lower case. Refused, each with its own reason:
+// a CR not followed by LF (a file with CR line ends), a second byte-order mark
+// or one inside the text, a TAB inside a register's text (two TABs after
+// "Reg" + index), and any other byte that is no printable text (a control
+// character, a broken UTF-8 sequence).
 [[nodiscard]] ListReading read_register_list(std::string_view bytes);
 
 }  // namespace kv

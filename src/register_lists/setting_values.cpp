@@ -51,8 +51,11 @@ void add_clock(const DecodedSettings& s, std::vector<SettingValue>& out) {
         {kFbBSetting, &ClockDividers::fb_b},
         {kScFpbSetting, &ClockDividers::sc_fpb},
     }};
-    for (const auto& [setting, divider] : dividers) {
-        add(out, setting, 0, value_or_none(s.dividers, [divider](const ClockDividers& d) {
+    // A lambda captures the member pointer itself: clang 14, which builds the
+    // fuzz targets, cannot capture a structured binding.
+    for (const auto& row : dividers) {
+        const Divider divider = row.second;
+        add(out, row.first, 0, value_or_none(s.dividers, [divider](const ClockDividers& d) {
                 return integer_text(d.*divider);
             }));
     }
