@@ -352,7 +352,7 @@ void click_menu_item(QMenuBar& bar, int menu, const char* item) {
 }
 
 TEST_F(ConfigWindowTest, MenusOpenWithTheMouseAndTheirItemsAct) {
-    click_menu_item(*window->menuBar(), 1, "edition");
+    click_menu_item(*window->menuBar(), 2, "edition");
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].title, "版本信息");
     click_menu_item(*window->menuBar(), 0, "save_file");
