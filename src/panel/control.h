@@ -71,6 +71,8 @@ public:
     virtual void action_ends() = 0;
     // The person's keyboard focus left the control.
     virtual void focus_left(const Control& control) = 0;
+    // A property of the control changed, by whatever means.
+    virtual void control_changed(const Control& control) = 0;
 };
 
 // An event of a control: the window attaches one handler procedure to it.
@@ -127,7 +129,8 @@ public:
     // here (once at the end of a ViewUpdateBatch).
     std::function<void()> on_view_update;
 
-    // The watcher told of the person's actions on this control, or null.
+    // The watcher told of the person's actions on this control and of every
+    // change of its properties, or null.
     void watch_actions(ActionWatcher* watcher) { watcher_ = watcher; }
     // The person's keyboard focus left the control.
     void leave_focus();

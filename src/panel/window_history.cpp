@@ -23,9 +23,16 @@ void WindowHistory::watch() {
     for (Control* control : w_.controls()) {
         control->watch_actions(this);
         if (holds_settings(*control)) {
+            place_.emplace(control, kept_.size());
             kept_.push_back(control);
         }
     }
+    seen_.resize(kept_.size());
+    is_changed_.assign(kept_.size(), false);
+    for (std::size_t i = 0; i < kept_.size(); ++i) {
+        kept_[i]->save_state(seen_[i]);
+    }
+    variables_seen_ = variables();
     show_in_menu();
 }
 
@@ -35,6 +42,7 @@ bool WindowHistory::undo() {
         return false;
     }
     swap_in(undo_.back());
+    take_in();
     redo_.push_back(std::move(undo_.back()));
     undo_.pop_back();
     moved_ = true;
@@ -48,6 +56,7 @@ bool WindowHistory::redo() {
         return false;
     }
     swap_in(redo_.back());
+    take_in();
     undo_.push_back(std::move(redo_.back()));
     redo_.pop_back();
     moved_ = true;
@@ -77,6 +86,14 @@ void WindowHistory::focus_left(const Control& control) {
     }
 }
 
+void WindowHistory::control_changed(const Control& control) {
+    const auto place = place_.find(&control);
+    if (place != place_.end() && !is_changed_[place->second]) {
+        is_changed_[place->second] = true;
+        changed_.push_back(place->second);
+    }
+}
+
 void WindowHistory::begin(const Control* control, bool typing) {
     if (depth_++ > 0) {
         return;
@@ -87,8 +104,7 @@ void WindowHistory::begin(const Control* control, bool typing) {
     acting_ = control;
     acting_types_ = typing;
     moved_ = false;
-    capture(before_);
-    variables_before_ = variables();
+    take_in();
 }
 
 void WindowHistory::end() {
@@ -96,7 +112,7 @@ void WindowHistory::end() {
         return;
     }
     Step step = changes();
-    if (step.controls.empty() && step.variables == variables()) {
+    if (step.controls.empty() && step.variables == variables_seen_) {
         return;
     }
     if (acting_types_ && acting_ == typing_in_ && !undo_.empty()) {
@@ -107,16 +123,27 @@ void WindowHistory::end() {
     show_in_menu();
 }
 
-// The controls the action changed, with their states before it.
-WindowHistory::Step WindowHistory::changes() {
-    capture(after_);
-    Step step;
-    for (std::size_t i = 0; i < kept_.size(); ++i) {
-        if (after_[i] != before_[i]) {
-            step.controls.emplace_back(i, std::move(before_[i]));
-        }
+void WindowHistory::take_in() {
+    for (const std::size_t i : changed_) {
+        kept_[i]->save_state(seen_[i]);
+        is_changed_[i] = false;
     }
-    step.variables = variables_before_;
+    changed_.clear();
+    variables_seen_ = variables();
+}
+
+WindowHistory::Step WindowHistory::changes() {
+    Step step;
+    for (const std::size_t i : changed_) {
+        ControlState present;
+        kept_[i]->save_state(present);
+        if (present != seen_[i]) {
+            step.controls.emplace_back(i, std::exchange(seen_[i], std::move(present)));
+        }
+        is_changed_[i] = false;
+    }
+    changed_.clear();
+    step.variables = std::exchange(variables_seen_, variables());
     return step;
 }
 
@@ -162,16 +189,9 @@ void WindowHistory::swap_in(Step& step) {
 }
 
 bool WindowHistory::is_current(const Step& step) const {
-    return step.variables == variables() &&
+    return step.variables == variables_seen_ &&
            std::all_of(step.controls.begin(), step.controls.end(),
-                       [this](const auto& entry) { return after_[entry.first] == entry.second; });
-}
-
-void WindowHistory::capture(std::vector<ControlState>& states) const {
-    states.resize(kept_.size());
-    for (std::size_t i = 0; i < kept_.size(); ++i) {
-        kept_[i]->save_state(states[i]);
-    }
+                       [this](const auto& entry) { return seen_[entry.first] == entry.second; });
 }
 
 PanelVariables WindowHistory::variables() const {

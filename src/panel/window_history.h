@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -26,10 +27,12 @@ struct PanelVariables {
 };
 
 // Undo and redo of the configuration window. A step is one action of the
-// person that changed the window: the history watches every control, takes
-// the state of the window as an action enters the core and again as it
-// leaves, and keeps, of the controls that changed, their state on the other
-// side of the step, with the variables the settings depend on. Undoing or
+// person that changed the window: the history watches every control, keeps
+// the state of each as it last saw it, and as an action leaves the core
+// compares the controls the action touched; of those that changed the step
+// keeps their state on the other side of the step, with the variables the
+// settings depend on. What changes outside the person's actions (start-up)
+// is taken in as the next action enters. Undoing or
 // redoing a step swaps those states in: no handler runs, no box shows, only
 // the views are told. The keys typed into one text in a row are one step,
 // ended when another control is touched or the focus leaves. Which page
@@ -68,6 +71,7 @@ public:
     void action_begins(const Control& control, bool typing) override;
     void action_ends() override;
     void focus_left(const Control& control) override;
+    void control_changed(const Control& control) override;
 
 private:
     // A control (by its place among the kept ones) and its state on the
@@ -79,10 +83,14 @@ private:
 
     void begin(const Control* control, bool typing);
     void end();
-    void capture(std::vector<ControlState>& states) const;
+    // Takes the present state of the controls changed since it was last
+    // seen, as no step.
+    void take_in();
+    // The controls changed since their state was last seen, with the state
+    // seen; the present one is seen from now on.
+    [[nodiscard]] Step changes();
     [[nodiscard]] PanelVariables variables() const;
     void set_variables(const PanelVariables& variables);
-    [[nodiscard]] Step changes();
     void add_typing(Step step);
     void push(Step step);
     // Puts the step's states in and keeps the window's present ones in it.
@@ -102,9 +110,13 @@ private:
     bool moved_ = false;
     // The text whose typing the last step holds, while more keys join it.
     const Control* typing_in_ = nullptr;
-    std::vector<ControlState> before_;
-    std::vector<ControlState> after_;
-    PanelVariables variables_before_;
+    // The state of each kept control as last seen, and the controls changed
+    // since (each once).
+    std::vector<ControlState> seen_;
+    PanelVariables variables_seen_;
+    std::unordered_map<const Control*, std::size_t> place_;
+    std::vector<std::size_t> changed_;
+    std::vector<bool> is_changed_;
 };
 
 }  // namespace kv
