@@ -27,17 +27,18 @@ struct PanelVariables {
 };
 
 // Undo and redo of the configuration window. A step is one action of the
-// person that changed the window: the history watches every control, keeps
-// the state of each as it last saw it, and as an action leaves the core
-// compares the controls the action touched; of those that changed the step
-// keeps their state on the other side of the step, with the variables the
-// settings depend on. What changes outside the person's actions (start-up)
-// is taken in as the next action enters. Undoing or
-// redoing a step swaps those states in: no handler runs, no box shows, only
-// the views are told. The keys typed into one text in a row are one step,
-// ended when another control is touched or the focus leaves. Which page
-// shows, the focus and the caret are the view's, and the puzzle's unlock and
-// the version clicks are no settings: the history leaves them alone.
+// person that changed the window. The history watches every control and
+// keeps the state of each as it last saw it; as an action leaves the core it
+// compares the controls changed meanwhile (those whose views were told), and
+// of those that differ the step keeps the state on the other side of the
+// step, with the variables the settings depend on. What changes outside the
+// person's actions (start-up) is taken in, as no step, when the next action
+// enters. Undoing or redoing a step swaps those states in: no handler runs,
+// no box shows, only the views are told. The keys typed into one text in a
+// row are one step, ended when another control is touched or the focus
+// leaves. Which page shows, the focus and the caret are the view's, and the
+// puzzle's unlock and the version clicks are no settings: the history leaves
+// them alone.
 class WindowHistory final : public ActionWatcher {
 public:
     explicit WindowHistory(Kv2841a& w);
@@ -52,7 +53,6 @@ public:
     bool undo();
     bool redo();
     [[nodiscard]] std::size_t undo_steps() const { return undo_.size(); }
-    [[nodiscard]] std::size_t redo_steps() const { return redo_.size(); }
 
     // A command of the person that enters the core other than through a
     // control (a file dropped on the window, a line of a script): whatever it
