@@ -85,6 +85,23 @@ TEST_F(EditMenu, TypingIntoAnLoListIsUndoneAsOneStep) {
     EXPECT_EQ(shown_words(), typed);
 }
 
+// The focus leaving the list ends its step: keys typed after coming back are
+// a step of their own.
+TEST_F(EditMenu, TheFocusLeavingAListEndsItsStep) {
+    click_check_box(w.Freq_ck);
+    QLineEdit* field = widget<QComboBox>(w.ch1bz)->lineEdit();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "1207");
+    widget<QComboBox>(w.ch2bz)->lineEdit()->setFocus();
+    field->setFocus();
+    field->end(false);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    ASSERT_EQ(w.ch1bz.text(), "120");
+    press(field, Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(field->text(), QString::fromUtf8("1207"));
+}
+
 // The reset button's step undone shows the settings and words from before it,
 // with their marks.
 TEST_F(EditMenu, AResetIsUndone) {
