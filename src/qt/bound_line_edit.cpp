@@ -100,7 +100,7 @@ void BoundLineEdit::focusOutEvent(QFocusEvent* event) {
         QMetaObject::invokeMethod(
             this, [this] { control_.complete_entry(); }, Qt::QueuedConnection);
     }
-    control_.leave_focus();
+    emit focus_left();
 }
 
 }  // namespace kv::qt

@@ -16,7 +16,7 @@ namespace kv::qt {
 // take for a pick; Return and the focus leaving complete the control's entry.
 // A key that chooses an item of the window's menus goes to the menu: Ctrl+Z
 // undoes the window's last step, not the field's last edit. The focus leaving
-// the field ends the control's run of typing.
+// the field, told with focus_left, ends the control's run of typing.
 class BoundLineEdit final : public QLineEdit {
     Q_OBJECT
 
@@ -30,6 +30,8 @@ signals:
     void clicked();
     // The field has just taken the keyboard focus.
     void focused();
+    // The keyboard focus has just left the field.
+    void focus_left();
 
 protected:
     bool event(QEvent* event) override;
