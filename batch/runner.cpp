@@ -177,6 +177,8 @@ Runner::Result Runner::perform(const ScriptLine& line) {
     if (auto problem = shape_problem(*verb, line)) {
         return {Outcome::Unreadable, *problem};
     }
+    // Whatever one line changes is one step to undo.
+    const WindowHistory::Command step(app_.window().history());
     if (verb->on_line != nullptr) {
         return (this->*verb->on_line)(line);
     }
@@ -263,6 +265,21 @@ Runner::Result Runner::explain(const ScriptLine& /*line*/) {
     Kv2841a& w = app_.window();
     out_ << explanation_text(read_window_list(w), offers_of(w));
     return output_written();
+}
+
+// Nothing to undo or redo refuses the action and changes nothing.
+Runner::Result Runner::undo(const ScriptLine& /*line*/) {
+    if (platform_.window_closed(WindowName::Kv2841a)) {
+        return {Outcome::Refused, "undo: its window is not open"};
+    }
+    return app_.window().history().undo() ? Result{} : Result{Outcome::Refused, "nothing to undo"};
+}
+
+Runner::Result Runner::redo(const ScriptLine& /*line*/) {
+    if (platform_.window_closed(WindowName::Kv2841a)) {
+        return {Outcome::Refused, "redo: its window is not open"};
+    }
+    return app_.window().history().redo() ? Result{} : Result{Outcome::Refused, "nothing to redo"};
 }
 
 Runner::Result Runner::pick(const ScriptLine& line, Control& control) {

@@ -70,6 +70,8 @@ private:
     Result perform(const ScriptLine& line);
     Result save(const ScriptLine& line);
     Result open(const ScriptLine& line);
+    Result undo(const ScriptLine& line);
+    Result redo(const ScriptLine& line);
     Result dump(const ScriptLine& line);
     Result compare(const ScriptLine& line);
     Result explain(const ScriptLine& line);

@@ -30,8 +30,8 @@ Exit status:
   0  every action ran
   1  some action was refused or failed: disabled, locked or not open, a type
      whose every key was discarded, a paste refused or discarded,
-     a save that wrote nothing, output that cannot be written (a full disk);
-     the run goes on
+     a save that wrote nothing, an undo or redo with nothing to take back or
+     do again, output that cannot be written (a full disk); the run goes on
   2  a line could not be read: unknown action or control, extra words, a
      missing control, item or file name, a line over 1 MiB or holding a NUL
      byte; or the script cannot be read (missing, a folder, standard input

@@ -30,6 +30,11 @@ std::span<const Runner::Verb> Runner::verbs() {
         {"explain", Shape::Nothing, nullptr, &Runner::explain, false, "explain",
          "write REGn and its word for all 44, each followed by its fields and\n"
          "the settings they mean on indented lines"},
+        {"undo", Shape::Nothing, nullptr, &Runner::undo, true, "undo",
+         "take back the last step: one line of a script that changed the\n"
+         "window (a type or paste line is one step)"},
+        {"redo", Shape::Nothing, nullptr, &Runner::redo, true, "redo",
+         "do again the step the last undo took back"},
         {"print", Shape::Control, &Runner::print, nullptr, false, "print CONTROL",
          "write the control's text or value"},
         {"dump", Shape::Nothing, nullptr, &Runner::dump, false, "dump",

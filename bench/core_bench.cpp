@@ -75,6 +75,21 @@ const Action kActions[] = {
          next_file_to_open(w, no_list, forth);
          return w.open_file.click();
      }},
+    // Undo and redo in turn of a reset after a crystal pick, and of a list
+    // opened that changes nearly every setting.
+    {"undo_redo_reset",
+     [](Kv2841a& w) {
+         open_frequency_frame(w);
+         w.crylist.pick("40");
+         w.ResetAll.click();
+     },
+     [](Kv2841a& w, bool forth) { return forth ? w.undo.click() : w.redo.click(); }},
+    {"undo_redo_open_list",
+     [](Kv2841a& w) {
+         next_file_to_open(w, spi_list, true);
+         w.open_file.click();
+     },
+     [](Kv2841a& w, bool forth) { return forth ? w.undo.click() : w.redo.click(); }},
 };
 
 void run_action(benchmark::State& state, const Action& action) {

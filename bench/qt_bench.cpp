@@ -198,6 +198,61 @@ void compare_through_window(benchmark::State& state) {
     }
 }
 
+// A step to undo: what the person did last, on the page shown.
+struct UndoneStep {
+    const char* name;
+    const char* tab;
+    void (*take)(ShownWindow& shown);
+};
+
+void open_list(ShownWindow& s) {
+    s.open(spi_list, true);
+}
+
+const UndoneStep kUndoneSteps[] = {
+    // A crystal picked, then the reset: about half the window changes back.
+    {"reset", "key1",
+     [](ShownWindow& s) {
+         open_frequency_frame(s.w);
+         s.w.crylist.pick("40");
+         s.click(s.w.ResetAll);
+     }},
+    // A list opened that changes nearly every setting, seen on the page of
+    // most settings and on the register page.
+    {"open_list_key1", "key1", open_list},
+    {"open_list_key4", "key4", open_list},
+};
+
+// Ctrl+Z (undo) or Ctrl+Y (redo) of the step through the window, the views
+// of every control it changed brought up to date and painted; the opposite
+// key, outside the timing, brings the window back for the next iteration.
+void undo_redo(benchmark::State& state, const UndoneStep& step, bool undo) {
+    ShownWindow shown;
+    shown.w.TabStrip1.select(step.tab);
+    step.take(shown);
+    settle();
+    auto press = [&shown](bool back) {
+        QTest::keyClick(&shown.window, back ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+        settle();
+    };
+    if (!undo) {
+        press(true);
+    }
+    const std::string before = window_state(shown.w, shown.platform);
+    press(undo);
+    if (window_state(shown.w, shown.platform) == before) {
+        state.SkipWithError("the key did not reach the window's history");
+        return;
+    }
+    press(!undo);
+    for (auto _ : state) {
+        press(undo);
+        state.PauseTiming();
+        press(!undo);
+        state.ResumeTiming();
+    }
+}
+
 // The window model loaded, every widget made and bound, the window shown and
 // painted once; then all of it closed again.
 void startup(benchmark::State& state) {
@@ -227,6 +282,13 @@ int main(int argc, char** argv) {
     for (const kv::bench::WidgetAction& action : kv::bench::kActions) {
         benchmark::RegisterBenchmark((std::string("qt/") + action.name).c_str(),
                                      kv::bench::run_action, action);
+    }
+    for (const kv::bench::UndoneStep& step : kv::bench::kUndoneSteps) {
+        for (const bool undo : {true, false}) {
+            benchmark::RegisterBenchmark(
+                (std::string(undo ? "qt/undo_" : "qt/redo_") + step.name).c_str(),
+                kv::bench::undo_redo, step, undo);
+        }
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "panel/control_state.h"
+
 namespace kv {
 
 namespace {
@@ -68,7 +70,42 @@ Control::~Control() {
     ViewUpdateBatch::forget(*this);
 }
 
+void Control::leave_focus() {
+    if (watcher_ != nullptr) {
+        watcher_->focus_left(*this);
+    }
+}
+
+void Control::save_state(ControlState& state) const {
+    state.enabled = enabled_;
+    state.caption = caption_;
+    state.tool_tip = tool_tip_;
+}
+
+void Control::restore_state(const ControlState& state) {
+    enabled_ = state.enabled;
+    caption_ = state.caption;
+    tool_tip_ = state.tool_tip;
+    restore_own_state(state);
+    notify_view();
+}
+
+Control::UserAction::UserAction(const Control& control, bool typing) : watcher_(control.watcher_) {
+    if (watcher_ != nullptr) {
+        watcher_->action_begins(control, typing);
+    }
+}
+
+Control::UserAction::~UserAction() {
+    if (watcher_ != nullptr) {
+        watcher_->action_ends();
+    }
+}
+
 void Control::notify_view() const {
+    if (watcher_ != nullptr) {
+        watcher_->control_changed(*this);
+    }
     if (!on_view_update) {
         return;
     }

@@ -58,6 +58,23 @@ struct Design {
     ItemList items = ItemList::None;
 };
 
+class Control;
+struct ControlState;
+
+// Told of the person's actions on the controls it watches, as they enter the
+// core and as they leave it; actions nested in another come in between.
+// Typing is a key, a backspace or a paste into a text.
+class ActionWatcher {
+public:
+    virtual ~ActionWatcher() = default;
+    virtual void action_begins(const Control& control, bool typing) = 0;
+    virtual void action_ends() = 0;
+    // The person's keyboard focus left the control.
+    virtual void focus_left(const Control& control) = 0;
+    // A property of the control changed, by whatever means.
+    virtual void control_changed(const Control& control) = 0;
+};
+
 // An event of a control: the window attaches one handler procedure to it.
 using Handler = std::function<void()>;
 // KeyPress hands the typed character code; a handler that sets it to 0 discards the key.
@@ -112,8 +129,34 @@ public:
     // here (once at the end of a ViewUpdateBatch).
     std::function<void()> on_view_update;
 
+    // The watcher told of the person's actions on this control and of every
+    // change of its properties, or null.
+    void watch_actions(ActionWatcher* watcher) { watcher_ = watcher; }
+    // The person's keyboard focus left the control.
+    void leave_focus();
+
+    // The control's state as undo keeps it, and its return to a kept state:
+    // the view is told, no handler runs.
+    virtual void save_state(ControlState& state) const;
+    void restore_state(const ControlState& state);
+
 protected:
     void notify_view() const;
+    // Sets what the kind holds beyond the common properties; restore_state
+    // tells the view afterwards.
+    virtual void restore_own_state(const ControlState& /*state*/) {}
+
+    // Brackets one action of the person on the control.
+    class UserAction {
+    public:
+        explicit UserAction(const Control& control, bool typing = false);
+        ~UserAction();
+        UserAction(const UserAction&) = delete;
+        UserAction& operator=(const UserAction&) = delete;
+
+    private:
+        ActionWatcher* watcher_;
+    };
 
 private:
     friend class ViewUpdateBatch;
@@ -128,6 +171,7 @@ private:
     bool visible_;
     std::string caption_;
     std::string tool_tip_;
+    ActionWatcher* watcher_ = nullptr;
     mutable bool view_update_waiting_ = false;
 };
 

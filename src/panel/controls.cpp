@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "panel/control_state.h"
+
 namespace kv {
 
 TextBox::TextBox(std::string name, Control* container, std::string text, int index)
@@ -21,6 +23,7 @@ void TextBox::set_locked(bool locked) {
 }
 
 bool TextBox::click() {
+    const UserAction action(*this);
     if (!usable()) {
         return false;
     }
@@ -28,6 +31,16 @@ bool TextBox::click() {
         Click();
     }
     return true;
+}
+
+void TextBox::save_state(ControlState& state) const {
+    TextControl::save_state(state);
+    state.locked = locked_;
+}
+
+void TextBox::restore_own_state(const ControlState& state) {
+    TextControl::restore_own_state(state);
+    locked_ = state.locked;
 }
 
 ComboBox::ComboBox(std::string name, Control* container, std::string text, const Design& design)
@@ -39,6 +52,7 @@ void ComboBox::AddItem(std::string item) {
 }
 
 bool ComboBox::pick(std::size_t index) {
+    const UserAction action(*this);
     if (!usable() || index >= items_.size()) {
         return false;
     }
@@ -67,6 +81,18 @@ std::optional<std::size_t> ComboBox::find_item(std::string_view item) const {
     return static_cast<std::size_t>(it - items_.begin());
 }
 
+void ComboBox::save_state(ControlState& state) const {
+    TextControl::save_state(state);
+    state.items = items_;
+    state.list_index = list_index_;
+}
+
+void ComboBox::restore_own_state(const ControlState& state) {
+    TextControl::restore_own_state(state);
+    items_ = state.items;
+    list_index_ = state.list_index;
+}
+
 CheckBox::CheckBox(std::string name, Control* container, std::string caption, int value)
     : Control(ControlKind::CheckBox, std::move(name), container),
       design_value_(value),
@@ -86,11 +112,21 @@ void CheckBox::set_value(int value) {
 }
 
 bool CheckBox::click() {
+    const UserAction action(*this);
     if (!usable()) {
         return false;
     }
     set_value(value_ == 0 ? 1 : 0);
     return true;
+}
+
+void CheckBox::save_state(ControlState& state) const {
+    Control::save_state(state);
+    state.value = value_;
+}
+
+void CheckBox::restore_own_state(const ControlState& state) {
+    value_ = state.value;
 }
 
 OptionButton::OptionButton(std::string name, Control* container, std::string caption, bool value,
@@ -114,11 +150,21 @@ void OptionButton::set_value(bool value) {
 }
 
 bool OptionButton::click() {
+    const UserAction action(*this);
     if (!usable()) {
         return false;
     }
     set_value(true);
     return true;
+}
+
+void OptionButton::save_state(ControlState& state) const {
+    Control::save_state(state);
+    state.value = value_ ? 1 : 0;
+}
+
+void OptionButton::restore_own_state(const ControlState& state) {
+    value_ = state.value != 0;
 }
 
 void OptionButton::deselect_siblings() {
@@ -157,6 +203,7 @@ void ScrollBar::set_value(int value) {
 }
 
 bool ScrollBar::arrow_up() {
+    const UserAction action(*this);
     if (!usable()) {
         return false;
     }
@@ -165,11 +212,21 @@ bool ScrollBar::arrow_up() {
 }
 
 bool ScrollBar::arrow_down() {
+    const UserAction action(*this);
     if (!usable()) {
         return false;
     }
     set_value(std::min(max_, value_ + small_change_));
     return true;
+}
+
+void ScrollBar::save_state(ControlState& state) const {
+    Control::save_state(state);
+    state.value = value_;
+}
+
+void ScrollBar::restore_own_state(const ControlState& state) {
+    value_ = state.value;
 }
 
 Frame::Frame(std::string name, Control* container, std::string caption, const Design& design)
@@ -199,6 +256,7 @@ void Label::set_back_color(Colour colour) {
 }
 
 bool Label::click() {
+    const UserAction action(*this);
     if (!usable() || !visible()) {
         return false;
     }
@@ -208,12 +266,22 @@ bool Label::click() {
     return true;
 }
 
+void Label::save_state(ControlState& state) const {
+    Control::save_state(state);
+    state.back_color = back_color_;
+}
+
+void Label::restore_own_state(const ControlState& state) {
+    back_color_ = state.back_color;
+}
+
 CommandButton::CommandButton(std::string name, Control* container, std::string caption)
     : Control(ControlKind::CommandButton, std::move(name), container) {
     set_caption(std::move(caption));
 }
 
 bool CommandButton::click() {
+    const UserAction action(*this);
     if (!usable()) {
         return false;
     }
@@ -229,6 +297,7 @@ MenuItem::MenuItem(std::string name, Control* menu, std::string caption, std::st
 }
 
 bool MenuItem::click() {
+    const UserAction action(*this);
     if (!usable() || is_separator()) {
         return false;
     }
@@ -242,6 +311,7 @@ TabStrip::TabStrip(std::string name, std::vector<Tab> tabs)
     : Control(ControlKind::TabStrip, std::move(name), nullptr), tabs_(std::move(tabs)) {}
 
 bool TabStrip::select(std::string_view key) {
+    const UserAction action(*this);
     if (!usable()) {
         return false;
     }

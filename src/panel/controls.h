@@ -29,8 +29,12 @@ public:
     // A mouse click into the box; a locked box still takes the click.
     [[nodiscard]] bool takes_click() const override { return true; }
     bool click() override;
+    void save_state(ControlState& state) const override;
 
     Handler Click;
+
+protected:
+    void restore_own_state(const ControlState& state) override;
 
 private:
     bool locked_;
@@ -52,8 +56,12 @@ public:
     bool pick(std::size_t index);
     bool pick(std::string_view item);
     [[nodiscard]] std::optional<std::size_t> find_item(std::string_view item) const;
+    void save_state(ControlState& state) const override;
 
     Handler Click;
+
+protected:
+    void restore_own_state(const ControlState& state) override;
 
 private:
     std::vector<std::string> items_;
@@ -72,8 +80,12 @@ public:
     [[nodiscard]] int design_value() const { return design_value_; }
     [[nodiscard]] bool takes_click() const override { return true; }
     bool click() override;
+    void save_state(ControlState& state) const override;
 
     Handler Click;
+
+protected:
+    void restore_own_state(const ControlState& state) override;
 
 private:
     int design_value_;
@@ -92,8 +104,12 @@ public:
     [[nodiscard]] std::string printed_value() const override { return value_ ? "True" : "False"; }
     [[nodiscard]] bool takes_click() const override { return true; }
     bool click() override;
+    void save_state(ControlState& state) const override;
 
     Handler Click;
+
+protected:
+    void restore_own_state(const ControlState& state) override;
 
 private:
     void deselect_siblings();
@@ -116,8 +132,12 @@ public:
 
     bool arrow_up();
     bool arrow_down();
+    void save_state(ControlState& state) const override;
 
     Handler Change;
+
+protected:
+    void restore_own_state(const ControlState& state) override;
 
 private:
     int min_;
@@ -142,8 +162,12 @@ public:
     [[nodiscard]] std::string printed_value() const override;
     [[nodiscard]] bool takes_click() const override { return true; }
     bool click() override;
+    void save_state(ControlState& state) const override;
 
     Handler Click;
+
+protected:
+    void restore_own_state(const ControlState& state) override;
 
 private:
     Colour back_color_ = kWindowBackground;
@@ -163,6 +187,8 @@ public:
     MenuItem(std::string name, Control* menu, std::string caption, std::string shortcut = {});
 
     [[nodiscard]] bool is_separator() const { return caption() == "-"; }
+    // The keys that choose the item; several are separated by "; ", the first
+    // is the one the menu shows.
     [[nodiscard]] const std::string& shortcut() const { return shortcut_; }
     [[nodiscard]] bool takes_click() const override { return true; }
     bool click() override;

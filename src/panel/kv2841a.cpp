@@ -12,8 +12,8 @@ namespace kv {
 // window's own handlers: the tabs and the register boxes. Every subsystem
 // attaches its handlers where the window is composed.
 Kv2841a::Kv2841a(Module& module, Platform& platform) : module_(module), platform_(platform) {
-    for (Control* root : std::initializer_list<Control*>{&files, &help, &Direction, &TabStrip1,
-                                                         &StatusBar1, &FocusSeter, &YFPB}) {
+    for (Control* root : std::initializer_list<Control*>{
+             &files, &edit, &help, &Direction, &TabStrip1, &StatusBar1, &FocusSeter, &YFPB}) {
         collect_controls(*root, controls_);
     }
     for (const Page& page : kPages) {
@@ -24,6 +24,13 @@ Kv2841a::Kv2841a(Module& module, Platform& platform) : module_(module), platform
     }
     attach_pages();
     attach_table();
+    attach_edit();
+}
+
+void Kv2841a::attach_edit() {
+    undo.Click = [this] { history_.undo(); };
+    redo.Click = [this] { history_.redo(); };
+    history_.watch();
 }
 
 Control* Kv2841a::find(std::string_view name) const {

@@ -14,6 +14,7 @@
 #include "panel/platform.h"
 #include "panel/register_map.h"
 #include "panel/setting_names.h"
+#include "panel/window_history.h"
 
 namespace kv {
 
@@ -60,6 +61,8 @@ public:
     [[nodiscard]] const std::vector<Control*>& controls() const { return controls_; }
     // The control of that name ("ch1bz", "Text1(5)"), or null.
     [[nodiscard]] Control* find(std::string_view name) const;
+    // Undo and redo of the person's steps.
+    [[nodiscard]] WindowHistory& history() { return history_; }
     // The control that has the keyboard focus, or null.
     [[nodiscard]] const Control* focused() const { return focused_; }
 
@@ -85,6 +88,9 @@ public:
     MenuItem save_file{"save_file", &files, "保存(S)", "Ctrl+S"};
     MenuItem cun_off_line2{"cun_off_line2", &files, "-"};
     MenuItem exit{"exit", &files, "退出"};
+    MenuItem edit{"edit", nullptr, "编辑(E)"};
+    MenuItem undo{"undo", &edit, "撤销(U)", "Ctrl+Z"};
+    MenuItem redo{"redo", &edit, "重做(R)", "Ctrl+Y; Ctrl+Shift+Z"};
     MenuItem help{"help", nullptr, "帮助(H)"};
     MenuItem munetips{"munetips", &help, "提示"};
     MenuItem edition{"edition", &help, "版本"};
@@ -249,10 +255,12 @@ public:
 private:
     void attach_pages();
     void attach_table();
+    void attach_edit();
 
     Module& module_;
     Platform& platform_;
     std::vector<Control*> controls_;
+    WindowHistory history_{*this};
     const Control* focused_ = nullptr;
     int boxes_held_ = 0;
     bool warnings_wait_for_entry_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "panel/control_state.h"
 #include "panel/utf8.h"
 
 namespace kv {
@@ -90,6 +91,7 @@ bool TextControl::type(std::string_view characters, std::size_t* keys_kept) {
         return false;
     }
     const PersonEdit edit(editing_);
+    const UserAction action(*this, true);
     for (char32_t c : to_utf32(characters)) {
         if (!is_typeable(c)) {
             continue;
@@ -110,6 +112,7 @@ bool TextControl::type(std::string_view characters, std::size_t* keys_kept) {
 
 bool TextControl::press_backspace() {
     const PersonEdit edit(editing_);
+    const UserAction action(*this, true);
     int key = kBackspace;
     if (!raise_key_press(key)) {
         return false;
@@ -131,6 +134,7 @@ bool TextControl::press_backspace() {
 
 bool TextControl::replace_text(std::string_view text, bool* taken) {
     const PersonEdit edit(editing_);
+    const UserAction action(*this, true);
     int key = kPaste;
     if (!raise_key_press(key)) {
         return false;
@@ -146,6 +150,20 @@ bool TextControl::replace_text(std::string_view text, bool* taken) {
         store(std::move(full), caret);
     }
     return true;
+}
+
+void TextControl::save_state(ControlState& state) const {
+    Control::save_state(state);
+    state.text = text_;
+    state.back_color = back_color_;
+}
+
+void TextControl::restore_own_state(const ControlState& state) {
+    text_ = state.text;
+    length_ = utf8_length(text_);
+    sel_start_ = length_;
+    sel_length_ = 0;
+    back_color_ = state.back_color;
 }
 
 void TextControl::set_max_length_limit(std::size_t length) {
@@ -193,6 +211,7 @@ void TextControl::raise_change() {
 }
 
 void TextControl::complete_entry() {
+    const UserAction action(*this);
     if (std::exchange(entry_open_, false) && EntryComplete) {
         EntryComplete();
     }

@@ -67,6 +67,7 @@ public:
     [[nodiscard]] virtual bool accepts_typing() const { return usable(); }
     // True while KeyPress is discard_keystroke: the control accepts no typing.
     [[nodiscard]] bool discards_keys() const;
+    void save_state(ControlState& state) const override;
 
     Handler Change;
     KeyHandler KeyPress;
@@ -75,6 +76,8 @@ public:
 protected:
     // A pick replaces the entry: nothing is left to complete.
     void close_entry() { entry_open_ = false; }
+    // The text comes back with the caret at its end, as an assignment leaves it.
+    void restore_own_state(const ControlState& state) override;
     [[nodiscard]] std::size_t max_length() const { return max_length_; }
     void set_max_length_limit(std::size_t length);
 

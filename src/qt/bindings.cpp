@@ -30,6 +30,7 @@ TextLink& Bindings::link_text(BoundLineEdit& edit, TextControl& control) {
     on(&edit, &QLineEdit::cursorPositionChanged, [&link] { link.follow_caret(); });
     on(&edit, &QLineEdit::selectionChanged, [&link] { link.follow_caret(); });
     on(&edit, &BoundLineEdit::focused, [&link] { link.refresh(); });
+    on(&edit, &BoundLineEdit::focus_left, [&control] { control.leave_focus(); });
     return link;
 }
 

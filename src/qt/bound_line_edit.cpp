@@ -1,6 +1,10 @@
 #include "qt/bound_line_edit.h"
 
+#include <algorithm>
+
+#include <QAction>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -16,13 +20,38 @@ bool finishes_edit(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
+// Whether the key is the shortcut of an action of the field's window.
+bool chooses_menu_item(const QWidget& field, const QKeyEvent& event) {
+    if ((event.modifiers() & Qt::ControlModifier) == 0) {
+        return false;
+    }
+    const QKeySequence key(event.keyCombination());
+    const auto actions = field.window()->findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(),
+                       [&key](const QAction* action) { return action->shortcuts().contains(key); });
+}
+
 }  // namespace
 
 BoundLineEdit::BoundLineEdit(TextControl& control, QWidget* parent)
     : QLineEdit(parent), control_(control) {}
 
+// The field does not claim a menu's key before the menu sees it.
+bool BoundLineEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        chooses_menu_item(*this, *static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 // Enter completes the person's entry once the field has had the key.
 void BoundLineEdit::keyPressEvent(QKeyEvent* event) {
+    if (chooses_menu_item(*this, *event)) {
+        event->ignore();
+        return;
+    }
     const QScopedValueRollback finishing(finishing_, finishes_edit(*event));
     if (offer_to_control(*event)) {
         event->accept();
@@ -71,6 +100,7 @@ void BoundLineEdit::focusOutEvent(QFocusEvent* event) {
         QMetaObject::invokeMethod(
             this, [this] { control_.complete_entry(); }, Qt::QueuedConnection);
     }
+    emit focus_left();
 }
 
 }  // namespace kv::qt

@@ -14,6 +14,9 @@ namespace kv::qt {
 // owner hands the new text to the control. The field also tells whether it is
 // finishing an edit (focus leaving, Return), which an editable list must not
 // take for a pick; Return and the focus leaving complete the control's entry.
+// A key that chooses an item of the window's menus goes to the menu: Ctrl+Z
+// undoes the window's last step, not the field's last edit. The focus leaving
+// the field, told with focus_left, ends the control's run of typing.
 class BoundLineEdit final : public QLineEdit {
     Q_OBJECT
 
@@ -27,8 +30,11 @@ signals:
     void clicked();
     // The field has just taken the keyboard focus.
     void focused();
+    // The keyboard focus has just left the field.
+    void focus_left();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

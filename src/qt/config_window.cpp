@@ -101,7 +101,7 @@ void ConfigWindow::fit_to_screen() {
 }
 
 void ConfigWindow::build_menus(Kv2841a& w) {
-    for (MenuItem* menu : {&w.files, &w.help, &w.Direction}) {
+    for (MenuItem* menu : {&w.files, &w.edit, &w.help, &w.Direction}) {
         bindings_.menu(*menu, *menuBar());
     }
 }

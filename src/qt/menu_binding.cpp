@@ -35,10 +35,8 @@ void Bindings::menu(MenuItem& menu, QMenuBar& bar) {
         QAction* action =
             item.is_separator() ? drop_down->addSeparator() : drop_down->addAction(QString());
         action->setObjectName(to_qstring(item.name()));
-        if (!item.shortcut().empty()) {
-            action->setShortcut(
-                QKeySequence(to_qstring(item.shortcut()), QKeySequence::PortableText));
-        }
+        action->setShortcuts(
+            QKeySequence::listFromString(to_qstring(item.shortcut()), QKeySequence::PortableText));
         if (!item.is_separator()) {
             on(action, &QAction::triggered, [&item] { item.click(); });
             attach(item, [action, &item] { refresh_action(*action, item); });

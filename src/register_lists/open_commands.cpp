@@ -44,6 +44,7 @@ std::optional<RegisterListFile> read_list_file(Kv2841a& w, const std::string& pa
 
 // The file is read and checked whole before the window changes at all.
 bool open_register_list(Kv2841a& w, const std::string& path) {
+    const WindowHistory::Command step(w.history());
     const auto list = read_list_file(w, path);
     if (!list) {
         return false;

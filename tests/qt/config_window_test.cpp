@@ -33,18 +33,19 @@ using ConfigWindowTest = ConfigWindowHost;
 TEST_F(ConfigWindowTest, CaptionMenusAndTabs) {
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("KV2841A寄存器配置工具"));
     const QList<QAction*> top = window->menuBar()->actions();
-    ASSERT_EQ(top.size(), 3);
+    ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0]->iconText(), QString::fromUtf8("文件(F)"));
-    EXPECT_EQ(top[1]->iconText(), QString::fromUtf8("帮助(H)"));
-    EXPECT_EQ(top[2]->iconText(), QString::fromUtf8("使用说明"));
-    EXPECT_EQ(top[2]->menu(), nullptr);
+    EXPECT_EQ(top[1]->iconText(), QString::fromUtf8("编辑(E)"));
+    EXPECT_EQ(top[2]->iconText(), QString::fromUtf8("帮助(H)"));
+    EXPECT_EQ(top[3]->iconText(), QString::fromUtf8("使用说明"));
+    EXPECT_EQ(top[3]->menu(), nullptr);
     QStringList files;
     for (QAction* item : top[0]->menu()->actions()) {
         files << (item->isSeparator() ? QStringLiteral("-") : item->iconText());
     }
     EXPECT_EQ(files.join('|'), QString::fromUtf8("打开(O)|比较(C)|KV2841A|-|保存(S)|-|退出"));
     QStringList help;
-    for (QAction* item : top[1]->menu()->actions()) {
+    for (QAction* item : top[2]->menu()->actions()) {
         help << item->iconText();
     }
     EXPECT_EQ(help.join('|'), QString::fromUtf8("提示|版本|关于"));
@@ -351,7 +352,7 @@ void click_menu_item(QMenuBar& bar, int menu, const char* item) {
 }
 
 TEST_F(ConfigWindowTest, MenusOpenWithTheMouseAndTheirItemsAct) {
-    click_menu_item(*window->menuBar(), 1, "edition");
+    click_menu_item(*window->menuBar(), 2, "edition");
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_EQ(platform.messages[0].title, "版本信息");
     click_menu_item(*window->menuBar(), 0, "save_file");

@@ -46,7 +46,8 @@ Session::Run::Run(Platform& platform)
     text_controls.insert(text_controls.end(), text_boxes.begin(), text_boxes.end());
 }
 
-Session::Session(std::uint64_t seed) : rng_(seed), run_(std::make_unique<Run>(platform_)) {
+Session::Session(std::uint64_t seed, SessionOptions options)
+    : rng_(seed), options_(options), run_(std::make_unique<Run>(platform_)) {
     clear_records();
 }
 
@@ -69,6 +70,7 @@ const std::vector<Session::Action>& Session::actions() {
         {20, &Session::use_version_item},
         {10, &Session::use_other_menu},
         {30, &Session::save},
+        {10, &Session::open_list},
         {60, &Session::play_puzzle},
         {10, &Session::solve_puzzle},
         {5, &Session::activate},
@@ -86,11 +88,11 @@ std::vector<std::string> Session::step() {
     model().start_action();
     int total = 0;
     for (const Action& action : actions()) {
-        total += action.weight;
+        total += offered(action) ? action.weight : 0;
     }
     int roll = static_cast<int>(rng_.below(static_cast<std::size_t>(total)));
     for (const Action& action : actions()) {
-        if ((roll -= action.weight) < 0) {
+        if (offered(action) && (roll -= action.weight) < 0) {
             try {
                 (this->*action.perform)(problems);
             } catch (const std::exception& error) {
@@ -103,6 +105,10 @@ std::vector<std::string> Session::step() {
     }
     after_action(problems);
     return problems.take();
+}
+
+bool Session::offered(const Action& action) const {
+    return action.perform != &Session::open_list || options_.opens_lists;
 }
 
 void Session::note(std::string what, bool accepted) {

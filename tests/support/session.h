@@ -29,16 +29,22 @@ struct SessionFigures {
     long bytes_lost = 0;       // bytes of earlier files changed by a save that wrote nothing
 };
 
+struct SessionOptions {
+    // Also opens lists saved earlier; the rules do not follow a list opened,
+    // so a session that checks them leaves this off.
+    bool opens_lists = false;
+};
+
 // A person at the window for a long time: from start-up, a seeded generator
 // picks one action after another among everything the windows offer (picks,
 // typing, pastes, backspaces, selections, clicks on every box, switch, option,
 // button, menu item and register box, spin arrows, tabs, resets, the version
 // item up to the puzzle and beyond, the puzzle's cells, sizes and solution,
-// saves answered, cancelled or failed, exit and a fresh start), and after each
+// saves answered, cancelled or failed, lists opened, exit and a fresh start), and after each
 // one every rule of the window is checked. The same seed gives the same session.
 class Session final {
 public:
-    explicit Session(std::uint64_t seed);
+    explicit Session(std::uint64_t seed, SessionOptions options = {});
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -49,6 +55,9 @@ public:
     [[nodiscard]] const SessionFigures& figures() const { return figures_; }
     // The configuration window as the last action left it.
     [[nodiscard]] const Kv2841a& window() const { return run_->app.window(); }
+    [[nodiscard]] Kv2841a& window() { return run_->app.window(); }
+    // The scripted platform, with what the last action showed.
+    [[nodiscard]] const FakePlatform& platform() const { return platform_; }
     [[nodiscard]] const Module& module() const { return run_->app.module(); }
     // The last actions, oldest first.
     [[nodiscard]] const std::deque<std::string>& recent_actions() const { return recent_; }
@@ -105,14 +114,17 @@ private:
 
     // session_saves.cpp
     void save(Problems& problems);
+    void open_list(Problems& problems);
 
     // session_puzzle.cpp
     void play_puzzle(Problems& problems);
     void solve_puzzle(Problems& problems);
 
     static const std::vector<Action>& actions();
+    [[nodiscard]] bool offered(const Action& action) const;
 
     Rng rng_;
+    SessionOptions options_;
     FakePlatform platform_;
     std::unique_ptr<Run> run_;
     SessionFigures figures_;

@@ -166,4 +166,22 @@ void Session::save(Problems& problems) {
     }
 }
 
+// The menu item "打开(O)" on a list saved earlier in the session, or on a name
+// that holds none. A list that opens leaves the window as its words say; a name
+// that does not open is told and changes nothing.
+void Session::open_list(Problems& problems) {
+    std::vector<std::string> names = kNames;
+    for (const auto& [name, bytes] : platform_.files) {
+        names.push_back(name);
+    }
+    const std::string name = rng_.one_of(names);
+    platform_.dialog_answers = {name};
+    const bool exists = platform_.files.count(name) != 0;
+    const auto image_before = image_of(w());
+    note("menu 打开(O) on '" + name + "'", w().open_file.click());
+    if (!exists && image_of(w()) != image_before) {
+        problems.add("opening a missing file changed the register image");
+    }
+}
+
 }  // namespace kv::test
