@@ -66,7 +66,7 @@ gone_within() {
 still_running_with() {
     sleep 1
     kill -0 "$app_pid" 2>/dev/null || fail "$order: the program ended with the other window open"
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null ||
+    window_shown "^$1\$" ||
         fail "$order: the window \"$1\" went with the other"
 }
 

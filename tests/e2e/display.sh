@@ -77,8 +77,35 @@ use_display() {
 }
 
 # The id of the first shown window whose name matches, once it is there.
+# Each look is a new search: xdotool dies on a window that closes while it
+# walks the tree (the file dialog going away as the next window comes up),
+# and that says nothing about the window looked for.
 window_named() {
-    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
+    local deadline=$((SECONDS + wait_seconds)) ids
+    until ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null) && [ -n "$ids" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+    head -n 1 <<<"$ids"
+}
+
+# Whether a window whose name matches is shown now. A search that a closing
+# window broke is taken again rather than read as no window.
+window_shown() {
+    local errors
+    until errors=$(xdotool search --onlyvisible --name "$1" 2>&1 >/dev/null); do
+        [[ $errors == *"X Error"* ]] || return 1
+        sleep 0.05
+    done
+}
+
+# Waits until no shown window's name matches; fails when one stays.
+window_closes() {
+    local deadline=$((SECONDS + wait_seconds))
+    while window_shown "$1"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
 }
 
 # Runs COMMAND... as the program, its output added to app.log, and gives its

@@ -59,7 +59,7 @@ use_version_item() {
     box=$(window_named '^版本信息$') || fail "Alt+H, Down, Enter showed no version box"
     [ -n "$box" ] || fail "Alt+H, Down, Enter showed no version box"
     xdotool key Return
-    timeout "$wait_seconds" bash -c "while xdotool search --onlyvisible --name '^版本信息\$' >/dev/null; do sleep 0.1; done" ||
+    window_closes '^版本信息$' ||
         fail "Enter did not close the version box"
 }
 
@@ -97,7 +97,7 @@ on_display() {
         roll_over_page "$window"
         xdotool key ctrl+Next
     done
-    xdotool search --onlyvisible --name '^提示$' >/dev/null &&
+    window_shown '^提示$' &&
         fail "the wheel picked a crystal: a reminder box is up"
 
     local use

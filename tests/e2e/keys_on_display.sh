@@ -53,7 +53,7 @@ close_reminder() {
     fi
     xdotool windowfocus --sync "$box"
     xdotool key Return
-    timeout "$wait_seconds" bash -c "while xdotool search --onlyvisible --name '^提示\$' >/dev/null; do sleep 0.1; done" ||
+    window_closes '^提示$' ||
         fail "$1: Enter did not close the box"
 }
 
@@ -73,7 +73,7 @@ on_display() {
     xdotool key --delay "$pace_ms" $(printf 'Tab %.0s' $(seq $((tabs_to_crystals + tabs_to_frequency_switch)))) space Tab ctrl+a
     xdotool type --delay "$pace_ms" 1575.42
     sleep 0.5
-    if xdotool search --onlyvisible --name '^提示$' >/dev/null; then
+    if window_shown '^提示$'; then
         fail "a box opened while the frequency was being typed"
     fi
     xdotool key Tab
