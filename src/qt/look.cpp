@@ -23,6 +23,10 @@ void use_classic_style() {
 // Every caption in one small font built into the program: no system CJK font
 // is searched, loaded or mapped at start. A character outside it (only
 // reachable by typing one) still falls back to the system's fonts.
+// Captions, words and numbers need no shaping: Chinese, digits and plain
+// Latin letters are drawn glyph by glyph, without the pair kerning that
+// shaping would add ("Te" one pixel wider) and without the cost of shaping
+// every text again at every paint, a sixth of a page switch.
 void use_caption_font() {
     const std::span<const unsigned char> data = caption_font_data();
     const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
@@ -34,6 +38,7 @@ void use_caption_font() {
     QFont font = QApplication::font();
     font.setFamilies(families);
     font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     QApplication::setFont(font);
 }
 
