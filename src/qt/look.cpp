@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QStyleFactory>
 
 #include "qt/caption_font.h"
+#include "qt/classic_style.h"
 
 namespace kv::qt {
 
@@ -16,7 +18,7 @@ namespace {
 // half the time of Fusion's shaded, rounded frames (docs/performance.md).
 void use_classic_style() {
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) {
-        QApplication::setStyle(QStringLiteral("Windows"));
+        QApplication::setStyle(new ClassicStyle(QStyleFactory::create(QStringLiteral("Windows"))));
     }
 }
 
