@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QRawFont>
 #include <QStackedWidget>
 #include <QStyle>
@@ -105,7 +106,9 @@ QString shown_texts(const ConfigWindow& window) {
 TEST_F(FirstFrame, TheWindowHasTheClassicStyleAndTheCaptionFontHasEveryCharacterShown) {
     make_window();
     window->bindings().make_pages();
-    EXPECT_EQ(window->style()->name().toLower(), QStringLiteral("windows"));
+    const auto* style = qobject_cast<const QProxyStyle*>(window->style());
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->baseStyle()->name().toLower(), QStringLiteral("windows"));
     const QFont font = window->font();
     EXPECT_EQ(font.hintingPreference(), QFont::PreferNoHinting);
     const QRawFont caption = QRawFont::fromFont(font);
