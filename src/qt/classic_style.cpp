@@ -108,27 +108,82 @@ bool etch_frame(const QStyleOption& option, QPainter& painter) {
     return true;
 }
 
-// A text box's sunken frame as the classic style bevels it: two lines on
-// each side, dark and shadow at the top and left, window and light at the
-// bottom and right.
-bool bevel_frame(const QStyleOption& option, QPainter& painter) {
-    const QRect& r = option.rect;
-    if ((option.state & QStyle::State_Sunken) == 0 || !plain_painter(painter) ||
-        painter.device()->devicePixelRatio() != 1.0 || r.width() <= 4 || r.height() <= 4) {
+// The four colours of a bevel, from its outer top and left lines to its
+// inner bottom and right ones.
+struct Bevel {
+    QColor outer_top_left;
+    QColor outer_bottom_right;
+    QColor inner_top_left;
+    QColor inner_bottom_right;
+};
+
+// Two lines on each side, filled within when a fill is given; false when the
+// painter or the size is one the classic style draws otherwise.
+bool fill_bevel(const QRect& r, const Bevel& bevel, const QBrush* fill, QPainter& painter) {
+    if (!plain_painter(painter) || painter.device()->devicePixelRatio() != 1.0 || r.width() <= 4 ||
+        r.height() <= 4) {
         return false;
     }
-    const QPalette& palette = option.palette;
     const int w = r.width();
     const int h = r.height();
-    painter.fillRect(QRect(r.left(), r.top(), w - 1, 1), palette.dark().color());
-    painter.fillRect(QRect(r.left(), r.top() + 1, 1, h - 2), palette.dark().color());
-    painter.fillRect(QRect(r.left(), r.bottom(), w, 1), palette.light().color());
-    painter.fillRect(QRect(r.right(), r.top(), 1, h - 1), palette.light().color());
-    painter.fillRect(QRect(r.left() + 1, r.top() + 1, w - 3, 1), palette.shadow().color());
-    painter.fillRect(QRect(r.left() + 1, r.top() + 2, 1, h - 4), palette.shadow().color());
-    painter.fillRect(QRect(r.left() + 1, r.bottom() - 1, w - 2, 1), palette.window().color());
-    painter.fillRect(QRect(r.right() - 1, r.top() + 1, 1, h - 3), palette.window().color());
+    painter.fillRect(QRect(r.left(), r.top(), w - 1, 1), bevel.outer_top_left);
+    painter.fillRect(QRect(r.left(), r.top() + 1, 1, h - 2), bevel.outer_top_left);
+    painter.fillRect(QRect(r.left(), r.bottom(), w, 1), bevel.outer_bottom_right);
+    painter.fillRect(QRect(r.right(), r.top(), 1, h - 1), bevel.outer_bottom_right);
+    painter.fillRect(QRect(r.left() + 1, r.top() + 1, w - 3, 1), bevel.inner_top_left);
+    painter.fillRect(QRect(r.left() + 1, r.top() + 2, 1, h - 4), bevel.inner_top_left);
+    painter.fillRect(QRect(r.left() + 1, r.bottom() - 1, w - 2, 1), bevel.inner_bottom_right);
+    painter.fillRect(QRect(r.right() - 1, r.top() + 1, 1, h - 3), bevel.inner_bottom_right);
+    if (fill != nullptr) {
+        painter.fillRect(r.adjusted(2, 2, -2, -2), *fill);
+    }
     return true;
+}
+
+// The sunken frame of a text box or a panel: dark and shadow at the top and
+// left, window and light at the bottom and right. Frames of one or two lines
+// only: the classic style draws others its own way.
+bool bevel_frame(const QStyleOption& option, QPainter& painter) {
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(&option);
+    if (frame == nullptr || (frame->state & QStyle::State_Sunken) == 0 ||
+        (frame->lineWidth != 1 && frame->lineWidth != 2)) {
+        return false;
+    }
+    const QPalette& p = option.palette;
+    return fill_bevel(option.rect,
+                      {p.dark().color(), p.light().color(), p.shadow().color(), p.window().color()},
+                      nullptr, painter);
+}
+
+// A button's panel, raised or pushed in; one that is flat, on (drawn
+// dithered) or raised only under the mouse is the classic style's own.
+bool bevel_button(const QStyleOption& option, QPainter& painter) {
+    if ((option.state & (QStyle::State_On | QStyle::State_AutoRaise)) != 0 ||
+        (option.state & (QStyle::State_Raised | QStyle::State_Sunken)) == 0) {
+        return false;
+    }
+    const QPalette& p = option.palette;
+    const Bevel bevel =
+        (option.state & QStyle::State_Sunken) != 0
+            ? Bevel{p.shadow().color(), p.light().color(), p.dark().color(), p.button().color()}
+            : Bevel{p.light().color(), p.shadow().color(), p.button().color(), p.dark().color()};
+    return fill_bevel(option.rect, bevel, &p.button(), painter);
+}
+
+// Draws the element by filling, when it is one drawn that way.
+bool filled(QStyle::PrimitiveElement element, const QStyleOption& option, QPainter& painter) {
+    switch (element) {
+        case QStyle::PE_FrameGroupBox:
+            return etch_frame(option, painter);
+        case QStyle::PE_FrameLineEdit:
+        case QStyle::PE_Frame:
+            return bevel_frame(option, painter);
+        case QStyle::PE_PanelButtonTool:
+        case QStyle::PE_PanelButtonBevel:
+            return bevel_button(option, painter);
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -137,8 +192,7 @@ ClassicStyle::ClassicStyle(QStyle* base) : QProxyStyle(base), pictures_(kPicture
 
 void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
-    if (option != nullptr && ((element == PE_FrameGroupBox && etch_frame(*option, *painter)) ||
-                              (element == PE_FrameLineEdit && bevel_frame(*option, *painter)))) {
+    if (option != nullptr && filled(element, *option, *painter)) {
         return;
     }
     const std::optional<QString> key =

@@ -25,7 +25,7 @@ struct Element {
 
 std::unique_ptr<QStyleOption> frame_option(int variant) {
     auto frame = std::make_unique<QStyleOptionFrame>();
-    frame->lineWidth = 1 + variant % 2;
+    frame->lineWidth = variant % 4;
     frame->midLineWidth = (variant / 2) % 2;
     if (variant % 5 == 4) {
         frame->features = QStyleOptionFrame::Flat;
@@ -41,6 +41,9 @@ const Element kElements[] = {
     {QStyle::PE_FrameGroupBox, frame_option, 0, true},
     {QStyle::PE_FrameLineEdit, frame_option, 0, false},
     {QStyle::PE_PanelLineEdit, frame_option, 0, false},
+    {QStyle::PE_Frame, frame_option, 0, false},
+    {QStyle::PE_PanelButtonTool, frame_option, 0, false},
+    {QStyle::PE_PanelButtonBevel, frame_option, 0, false},
     {QStyle::PE_IndicatorRadioButton, plain_option, 2, false},
     {QStyle::PE_IndicatorCheckBox, plain_option, 0, false},
     {QStyle::PE_IndicatorArrowDown, plain_option, 0, false},
@@ -53,6 +56,7 @@ const QStyle::State kStates[] = {
     QStyle::State_Enabled | QStyle::State_Sunken | QStyle::State_MouseOver,
     QStyle::State_On,
     QStyle::State_NoChange | QStyle::State_Raised,
+    QStyle::State_Enabled | QStyle::State_AutoRaise | QStyle::State_Raised,
 };
 
 const QSize kSizes[] = {{3, 3}, {4, 5}, {13, 13}, {37, 21}, {210, 95}};
