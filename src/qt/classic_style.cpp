@@ -140,19 +140,24 @@ bool fill_bevel(const QRect& r, const Bevel& bevel, const QBrush* fill, QPainter
     return true;
 }
 
-// The sunken frame of a text box or a panel: dark and shadow at the top and
-// left, window and light at the bottom and right. Frames of one or two lines
-// only: the classic style draws others its own way.
+// The frame of a text box or a panel: sunken, dark and shadow at the top
+// and left with window and light at the bottom and right; raised, light and
+// button against dark and shadow; otherwise light and midlight against dark
+// and shadow. Frames of one or two lines only: the classic style draws
+// others its own way.
 bool bevel_frame(const QStyleOption& option, QPainter& painter) {
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(&option);
-    if (frame == nullptr || (frame->state & QStyle::State_Sunken) == 0 ||
-        (frame->lineWidth != 1 && frame->lineWidth != 2)) {
+    if (frame == nullptr || (frame->lineWidth != 1 && frame->lineWidth != 2)) {
         return false;
     }
     const QPalette& p = option.palette;
-    return fill_bevel(option.rect,
-                      {p.dark().color(), p.light().color(), p.shadow().color(), p.window().color()},
-                      nullptr, painter);
+    Bevel bevel{p.light().color(), p.shadow().color(), p.midlight().color(), p.dark().color()};
+    if ((option.state & QStyle::State_Sunken) != 0) {
+        bevel = {p.dark().color(), p.light().color(), p.shadow().color(), p.window().color()};
+    } else if ((option.state & QStyle::State_Raised) != 0) {
+        bevel.inner_top_left = p.button().color();
+    }
+    return fill_bevel(option.rect, bevel, nullptr, painter);
 }
 
 // A button's panel, raised or pushed in; one that is flat, on (drawn
