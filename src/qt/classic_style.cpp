@@ -191,6 +191,18 @@ bool filled(QStyle::PrimitiveElement element, const QStyleOption& option, QPaint
     }
 }
 
+// A list's sunken frame, filled with the button colour; false where the
+// classic style draws it otherwise.
+bool bevel_list_frame(const QStyleOptionComboBox& list, QPainter& painter) {
+    if (!list.frame || (list.subControls & QStyle::SC_ComboBoxFrame) == 0) {
+        return false;
+    }
+    const QPalette& p = list.palette;
+    return fill_bevel(list.rect,
+                      {p.dark().color(), p.light().color(), p.shadow().color(), p.button().color()},
+                      &p.button(), painter);
+}
+
 }  // namespace
 
 ClassicStyle::ClassicStyle(QStyle* base) : QProxyStyle(base), pictures_(kPictureBytes) {}
@@ -227,6 +239,19 @@ void ClassicStyle::draw_kept(const QString& key, PrimitiveElement element,
     painter.drawPixmap(option.rect.topLeft(), *picture);
     const qsizetype bytes = qsizetype(picture->width()) * picture->height() * 4;
     pictures_.insert(key, picture.release(), bytes);
+}
+
+// The list's frame filled here, its button and field by the wrapped style.
+void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const {
+    const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (control != CC_ComboBox || list == nullptr || !bevel_list_frame(*list, *painter)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    QStyleOptionComboBox rest = *list;
+    rest.subControls &= ~SC_ComboBoxFrame;
+    QProxyStyle::drawComplexControl(control, &rest, painter, widget);
 }
 
 }  // namespace kv::qt

@@ -132,5 +132,37 @@ TEST(ClassicStyle, DrawsTheClassicStylesPixels) {
     }
 }
 
+QImage drawn_list(const QStyle& style, const QStyleOptionComboBox& list) {
+    QImage image(list.rect.size() + QSize(4, 4), QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(90, 140, 60));
+    QPainter painter(&image);
+    style.drawComplexControl(QStyle::CC_ComboBox, &list, &painter, nullptr);
+    return image;
+}
+
+// A list, framed or not, editable or not, in every state and size.
+TEST(ClassicStyle, DrawsTheClassicStylesLists) {
+    std::unique_ptr<QStyle> classic(QStyleFactory::create(QStringLiteral("Windows")));
+    ClassicStyle style(QStyleFactory::create(QStringLiteral("Windows")));
+    for (int variant = 0; variant < 8; ++variant) {
+        for (const QStyle::State state : kStates) {
+            for (const QSize size : kSizes) {
+                QStyleOptionComboBox list;
+                list.palette = variant % 2 == 0 ? classic->standardPalette() : odd_palette();
+                list.editable = (variant / 2) % 2 == 1;
+                list.frame = variant < 4;
+                list.activeSubControls =
+                    variant % 3 == 0 ? QStyle::SC_ComboBoxArrow : QStyle::SC_None;
+                list.state = state;
+                list.rect = QRect(QPoint(2, 2), size);
+                SCOPED_TRACE(testing::Message()
+                             << "variant " << variant << " state " << uint(state) << " size "
+                             << size.width() << "x" << size.height());
+                EXPECT_EQ(drawn_list(style, list), drawn_list(*classic, list));
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kv::qt::test
