@@ -259,7 +259,7 @@ void decode_crystal(const FileWords& words, const std::vector<int>& reg1_crystal
 
 }  // namespace
 
-FileWords words_of(const std::array<std::string, 44>& texts) {
+FileWords words_of(const std::array<std::string, kRegisterCount>& texts) {
     FileWords words;
     for (std::size_t n = 0; n < texts.size(); ++n) {
         std::uint32_t value = 0;

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "clock/clock_word.h"
+#include "panel/register_map.h"
 
 namespace kv {
 
 // A register word of a file, or none for a text that is no word.
-using FileWords = std::array<std::optional<std::uint32_t>, 44>;
+using FileWords = std::array<std::optional<std::uint32_t>, kRegisterCount>;
 
-[[nodiscard]] FileWords words_of(const std::array<std::string, 44>& texts);
+[[nodiscard]] FileWords words_of(const std::array<std::string, kRegisterCount>& texts);
 
 // What the panel offers: the items of its lists and the dividers of its
 // spins, as the window holds them.

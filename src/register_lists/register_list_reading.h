@@ -6,16 +6,18 @@
 #include <string_view>
 #include <vector>
 
+#include "panel/register_map.h"
+
 namespace kv {
 
 enum class ListLayout { Spi, C, No };
 
-// The 44 register texts of a register list file, in register order. A text
+// The register texts of a register list file, in register order. A text
 // that is five hex digits is the register word in its upper-case word form;
 // any other text is taken as it stands, as a person typed it.
 struct RegisterListFile {
     ListLayout layout = ListLayout::Spi;
-    std::array<std::string, 44> texts;
+    std::array<std::string, kRegisterCount> texts;
     // C list only: registers whose line holds all five characters of a text
     // that is not a word; the text may have been longer, and the C list keeps
     // only its first five characters.
