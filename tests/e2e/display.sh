@@ -44,7 +44,9 @@ need_tools() {
 
 # Runs the script again as `SCRIPT --on-display FILE... WORK_DIR` inside
 # xvfb-run, on a screen of SIZE (WIDTHxHEIGHT), for at most SECONDS; the work
-# folder is a new one, removed afterwards.
+# folder is a new one, removed afterwards. The server does not reset when its
+# last client leaves: a program started right after the last one ended would
+# find no server to connect to while it resets.
 rerun_on_display() {
     local seconds=$1 size=$2 file files=()
     shift 2
@@ -53,7 +55,7 @@ rerun_on_display() {
     done
     work_dir=$(mktemp -d)
     trap 'rm -rf "$work_dir"' EXIT
-    timeout "$seconds" xvfb-run -a -s "-screen 0 ${size}x24" \
+    timeout "$seconds" xvfb-run -a -s "-noreset -screen 0 ${size}x24" \
         bash "$0" --on-display "${files[@]}" "$work_dir"
 }
 
