@@ -39,6 +39,12 @@ bool plain_painter(const QPainter& painter) {
            transform.dy() == std::round(transform.dy());
 }
 
+// Whether the painter lays device pixels one to one with logical ones, at
+// whole pixels: the lines filled here are the classic style's at that scale.
+bool one_to_one(const QPainter& painter) {
+    return plain_painter(painter) && painter.device()->devicePixelRatio() == 1.0;
+}
+
 // The palette by its colours: widgets given the same colours each make a
 // palette of their own, and a refresh may make a new one. Empty for a
 // palette that paints with a pattern or a picture.
@@ -85,14 +91,11 @@ std::optional<QString> picture_key(QStyle::PrimitiveElement element, const QStyl
 bool etch_frame(const QStyleOption& option, QPainter& painter) {
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(&option);
     if (frame == nullptr || (frame->features & QStyleOptionFrame::Flat) != 0 ||
-        frame->lineWidth != 1 || frame->midLineWidth != 0 || !plain_painter(painter) ||
-        painter.device()->devicePixelRatio() != 1.0) {
+        frame->lineWidth != 1 || frame->midLineWidth != 0 || !one_to_one(painter) ||
+        frame->rect.width() < 4 || frame->rect.height() < 4) {
         return false;
     }
     const QRect& r = frame->rect;
-    if (r.width() < 4 || r.height() < 4) {
-        return false;
-    }
     const QColor dark = frame->palette.dark().color();
     const QColor light = frame->palette.light().color();
     const int right = r.right();
@@ -120,8 +123,7 @@ struct Bevel {
 // Two lines on each side, filled within when a fill is given; false when the
 // painter or the size is one the classic style draws otherwise.
 bool fill_bevel(const QRect& r, const Bevel& bevel, const QBrush* fill, QPainter& painter) {
-    if (!plain_painter(painter) || painter.device()->devicePixelRatio() != 1.0 || r.width() <= 4 ||
-        r.height() <= 4) {
+    if (!one_to_one(painter) || r.width() <= 4 || r.height() <= 4) {
         return false;
     }
     const int w = r.width();
